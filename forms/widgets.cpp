@@ -1,0 +1,35 @@
+#include "forms/widgets.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace forms {
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) Q_EMIT clicked();
+    QLabel::mouseReleaseEvent(e);
+}
+
+ShapeWidget::ShapeWidget(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void ShapeWidget::setShape(bool circle, QColor fill, QColor border) {
+    if (circle == circle_ && fill == fill_ && border == border_) return;
+    circle_ = circle;
+    fill_ = fill;
+    border_ = border;
+    update();
+}
+
+void ShapeWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing, circle_);
+    p.setPen(QPen(border_, 1));
+    p.setBrush(fill_);
+    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    if (circle_) p.drawEllipse(r);
+    else p.drawRect(r);
+}
+
+}  // namespace forms
