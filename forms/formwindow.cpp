@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -160,6 +161,14 @@ QWidget* FormWindow::createWidget(game::Control& c) {
         });
         return cb;
     }
+    case game::Kind::ListBox: {
+        auto* lw = new QListWidget(canvas_);
+        connect(lw, &QListWidget::currentRowChanged, this, [this, name, formName](int row) {
+            const game::Control* m = form_.find(name);
+            if (m && m->listIndex != row) screen_.act([&] { game_.choose(formName, name, row); });
+        });
+        return lw;
+    }
     case game::Kind::Shape:
         return new ShapeWidget(canvas_);
     case game::Kind::MenuItem:
@@ -217,6 +226,22 @@ void FormWindow::renderControl(const game::Control& c, QWidget* w) {
         p.setColor(QPalette::Text, fore);
         p.setColor(QPalette::ButtonText, fore);
         cb->setPalette(p);
+        break;
+    }
+    case game::Kind::ListBox: {
+        auto* lw = static_cast<QListWidget*>(w);
+        bool same = lw->count() == static_cast<int>(c.items.size());
+        for (int i = 0; same && i < lw->count(); ++i)
+            same = lw->item(i)->text() == qs(c.items[static_cast<std::size_t>(i)]);
+        if (!same) {
+            const QSignalBlocker block(lw);
+            lw->clear();
+            for (const auto& item : c.items) lw->addItem(qs(item));
+        }
+        if (lw->currentRow() != c.listIndex) {
+            const QSignalBlocker block(lw);
+            lw->setCurrentRow(c.listIndex);
+        }
         break;
     }
     case game::Kind::Shape:

@@ -22,7 +22,7 @@ constexpr Colour kUnownedGrey = 0xC0C0C0;
 // Turns a colour into plain 0xRRGGBB for drawing.
 std::uint32_t toRgb(Colour c);
 
-enum class Kind { Button, Label, TextBox, ComboBox, Option, Picture, Shape, MenuItem };
+enum class Kind { Button, Label, TextBox, ComboBox, ListBox, Option, Picture, Shape, MenuItem };
 
 enum class Align { Left, Centre };
 

@@ -128,7 +128,7 @@ bool Game::type(const std::string& form, const std::string& control, const std::
 bool Game::choose(const std::string& form, const std::string& control, int index) {
     Form* f = existing(form);
     Control* c = f ? f->find(control) : nullptr;
-    if (!c || c->kind != Kind::ComboBox || index < -1 || index >= static_cast<int>(c->items.size())) return false;
+    if (!c || (c->kind != Kind::ComboBox && c->kind != Kind::ListBox) || index < -1 || index >= static_cast<int>(c->items.size())) return false;
     return run([&] {
         const bool changed = c->listIndex != index;
         c->listIndex = index;
