@@ -111,14 +111,10 @@ QWidget* FormWindow::createWidget(game::Control& c) {
     case game::Kind::Picture: {
         auto* l = new ClickLabel(canvas_);
         if (c.kind == game::Kind::Picture) {
-            l->setScaledContents(true);
-            QPixmap pm(QStringLiteral(":/") + qs(c.picture));
-            if (pm.isNull()) {
+            if (!l->setPicture(QStringLiteral(":/") + qs(c.picture))) {
                 l->setText(qs(c.name));
                 l->setAlignment(Qt::AlignCenter);
                 l->setFrameShape(QFrame::Box);
-            } else {
-                l->setPixmap(pm);
             }
         } else {
             l->setWordWrap(c.wordWrap);

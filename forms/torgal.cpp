@@ -12,7 +12,7 @@ namespace forms {
 TorgalForm::TorgalForm(Screen& screen, game::Form& form) : FormWindow(screen, form) {
     menuBar_ = new QMenuBar(this);
     buildMenu();
-    menuBar_->adjustSize();
+    menuBar_->setGeometry(0, 0, px(form.clientWidth), menuBar_->sizeHint().height());
 }
 
 int TorgalForm::topMargin() const { return menuBar_ ? menuBar_->sizeHint().height() : 0; }

@@ -1,5 +1,6 @@
 #include "forms/widgets.h"
 
+#include <QFile>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -8,6 +9,25 @@ namespace forms {
 void ClickLabel::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) Q_EMIT clicked();
     QLabel::mouseReleaseEvent(e);
+}
+
+bool ClickLabel::setPicture(const QString& resource) {
+    QString hi = resource;
+    hi.insert(hi.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
+    if (!QFile::exists(resource)) return false;
+    picture_ = QIcon();
+    picture_.addFile(resource);
+    if (QFile::exists(hi)) picture_.addFile(hi);
+    update();
+    return true;
+}
+
+void ClickLabel::paintEvent(QPaintEvent* e) {
+    if (picture_.isNull()) return QLabel::paintEvent(e);
+    QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QPixmap pm = picture_.pixmap(size(), devicePixelRatioF());
+    p.drawPixmap(rect(), pm);
 }
 
 ShapeWidget::ShapeWidget(QWidget* parent) : QWidget(parent) {

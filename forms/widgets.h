@@ -1,6 +1,7 @@
 #pragma once
 // Small widgets for the kinds of control Qt has no direct match for.
 
+#include <QIcon>
 #include <QLabel>
 #include <QWidget>
 
@@ -13,11 +14,18 @@ class ClickLabel : public QLabel {
     Q_OBJECT
 public:
     using QLabel::QLabel;
+    // Shows a picture from the resources, stretched to the label, in the
+    // resolution that suits the screen (name.png or name@2x.png).
+    bool setPicture(const QString& resource);
 Q_SIGNALS:
     void clicked();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    QIcon picture_;
 };
 
 // A filled rectangle or circle with a border (tokens and markers). It takes
