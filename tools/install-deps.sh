@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-translations-l10n libgl-dev
   libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
   fonts-liberation2 fonts-dejavu-core
-  xvfb xauth xdotool x11-apps imagemagick
+  xvfb xauth xdotool x11-apps x11-utils imagemagick
 )
 
 missing=()
