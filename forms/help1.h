@@ -1,14 +1,28 @@
 #pragma once
-// The help window.
+// The help window. The generic window draws and stacks it; this class only
+// makes the topic labels' captions fit their labels when the installed face
+// standing in for the game's font is wider than the original; the topics
+// keep one look, so they all take the font the tightest one needs.
 
 #include "forms/formwindow.h"
 
+class QLabel;
+
 namespace forms {
+
+// The label's font, shrunk until its word-wrapped caption fits the label:
+// first a narrower face of the same family, then smaller sizes (down to
+// 60 % of the design size). A caption that fits keeps the design font.
+QFont fittedFont(const QLabel* label);
 
 class Help1Form : public FormWindow {
     Q_OBJECT
 public:
     Help1Form(Screen& screen, game::Form& form, QWidget* owner) : FormWindow(screen, form, owner) {}
+    void render() override;
+
+private:
+    bool fitted_ = false;
 };
 
 }  // namespace forms

@@ -1,0 +1,337 @@
+#include "media/player.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <fluidsynth.h>
+
+#include <array>
+#include <atomic>
+#include <cmath>
+#include <condition_variable>
+#include <cstring>
+#include <deque>
+#include <filesystem>
+#include <mutex>
+#include <thread>
+
+namespace media {
+
+namespace {
+
+// SDL_mixer keeps one global mixer per process; only one Player may own it.
+// A second Player alive at the same time stays silent instead of closing the
+// first one's device under its feet.
+std::atomic<bool> g_mixerTaken{false};
+
+constexpr int kSampleRate = 44100;
+constexpr int kChannels = 2;
+constexpr int kChunkFrames = 2048;  // ~46 ms: plenty for music, few wake-ups
+
+// Only plain files are opened: a FIFO or a device node could block the worker
+// forever (and with it the program's exit, which joins the worker).
+bool isRegularFile(const std::string& path) {
+    std::error_code ec;
+    return !path.empty() && std::filesystem::is_regular_file(path, ec);
+}
+
+void silenceFluidSynthLog() {
+    for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level) {
+        fluid_set_log_function(level, nullptr, nullptr);
+    }
+}
+
+// RMS of the mixed output over a sliding window of whole mixer chunks.
+// feed() runs on SDL's audio thread only; level is read from anywhere.
+class LevelMeter {
+public:
+    void reset(int frequency, Uint16 format, int channels) {
+        used_ = 0;
+        next_ = 0;
+        format_ = format;
+        window_ = static_cast<long>(frequency) * channels / 2;  // half a second
+        level.store(0.0);
+    }
+
+    void feed(const Uint8* stream, int len) {
+        double sum = 0.0;
+        long count = 0;
+        if (format_ == AUDIO_S16SYS) {
+            count = len / static_cast<long>(sizeof(Sint16));
+            for (long i = 0; i < count; ++i) {
+                Sint16 v;
+                std::memcpy(&v, stream + i * sizeof v, sizeof v);
+                const double x = v / 32768.0;
+                sum += x * x;
+            }
+        } else if (format_ == AUDIO_F32SYS) {
+            count = len / static_cast<long>(sizeof(float));
+            for (long i = 0; i < count; ++i) {
+                float v;
+                std::memcpy(&v, stream + i * sizeof v, sizeof v);
+                sum += static_cast<double>(v) * v;
+            }
+        } else {
+            return;  // not a format we open the device with
+        }
+        blocks_[next_] = {sum, count};
+        next_ = (next_ + 1) % blocks_.size();
+        if (used_ < blocks_.size()) ++used_;
+
+        // Newest blocks first, until the window is covered.
+        double total = 0.0;
+        long samples = 0;
+        for (std::size_t k = 1; k <= used_ && samples < window_; ++k) {
+            const Block& b = blocks_[(next_ + blocks_.size() - k) % blocks_.size()];
+            total += b.sum;
+            samples += b.count;
+        }
+        level.store(samples > 0 ? std::sqrt(total / static_cast<double>(samples)) : 0.0);
+    }
+
+    static void SDLCALL postMix(void* self, Uint8* stream, int len) {
+        static_cast<LevelMeter*>(self)->feed(stream, len);
+    }
+
+    std::atomic<double> level{0.0};
+
+private:
+    struct Block {
+        double sum = 0.0;
+        long count = 0;
+    };
+    std::array<Block, 256> blocks_{};
+    std::size_t used_ = 0;
+    std::size_t next_ = 0;
+    Uint16 format_ = 0;
+    long window_ = 1;
+};
+
+}  // namespace
+
+struct Player::State {
+    enum class Op { Open, Play, Stop, PauseOrResume };
+    struct Command {
+        Op op;
+        std::string path;
+    };
+    enum class Audio { Closed, Open, Failed };
+
+    explicit State(PlayerOptions o) : options(std::move(o)) {}
+
+    void enqueue(Command c);
+    void run();
+    void execute(const Command& c);
+    void openFile(const std::string& path);
+    void play();
+    void pauseOrResume();
+    bool ensureAudio();
+    void closeAudio();
+    void freeMusic();
+
+    const PlayerOptions options;
+
+    // Shared between the callers and the worker, guarded by mutex.
+    std::mutex mutex;
+    std::condition_variable wake;
+    std::condition_variable idle;
+    std::deque<Command> queue;
+    bool busy = false;
+    bool quit = false;
+    bool dead = false;  // the worker could not be started: stay silent
+    std::thread worker;
+
+    // The worker's own state.
+    Audio audio = Audio::Closed;
+    bool ownsMixer = false;
+    bool soundFontPresent = false;
+    Mix_Music* music = nullptr;
+    LevelMeter meter;
+};
+
+void Player::State::enqueue(Command c) {
+    {
+        std::lock_guard lock(mutex);
+        if (quit || dead) return;
+        queue.push_back(std::move(c));
+        if (!worker.joinable()) {
+            try {
+                worker = std::thread([this] { run(); });
+            } catch (...) {
+                dead = true;
+                queue.clear();
+                return;
+            }
+        }
+    }
+    wake.notify_one();
+}
+
+void Player::State::run() {
+    std::unique_lock lock(mutex);
+    for (;;) {
+        wake.wait(lock, [this] { return quit || !queue.empty(); });
+        if (quit) break;
+        Command c = std::move(queue.front());
+        queue.pop_front();
+        busy = true;
+        lock.unlock();
+        try {
+            execute(c);
+        } catch (...) {
+            // A failed command leaves silence; the game goes on.
+        }
+        lock.lock();
+        busy = false;
+        if (queue.empty()) idle.notify_all();
+    }
+    lock.unlock();
+    closeAudio();
+    SDL_TLSCleanup();  // SDL keeps per-thread data (its error text) for threads it did not create
+}
+
+void Player::State::execute(const Command& c) {
+    switch (c.op) {
+    case Op::Open:
+        openFile(c.path);
+        break;
+    case Op::Play:
+        play();
+        break;
+    case Op::Stop:
+        if (audio == Audio::Open) Mix_HaltMusic();
+        break;
+    case Op::PauseOrResume:
+        pauseOrResume();
+        break;
+    }
+}
+
+void Player::State::openFile(const std::string& path) {
+    // Whatever played before goes quiet, whether or not the new file plays.
+    if (audio == Audio::Open) {
+        Mix_HaltMusic();
+        freeMusic();
+    }
+    if (!isRegularFile(path) || !ensureAudio()) return;
+
+    // Loading through an RWops lets SDL_mixer judge the file by its content:
+    // garbage named .mid is rejected, a mislabelled file still plays.
+    SDL_RWops* rw = SDL_RWFromFile(path.c_str(), "rb");
+    if (rw == nullptr) return;
+    Mix_Music* loaded = Mix_LoadMUS_RW(rw, 1);
+    if (loaded == nullptr) return;
+    // FluidSynth refuses MIDI when the soundfont set below is missing; should
+    // another MIDI backend take it anyway, it stays unplayed.
+    if (Mix_GetMusicType(loaded) == MUS_MID && !soundFontPresent) {
+        Mix_FreeMusic(loaded);
+        return;
+    }
+    music = loaded;
+}
+
+void Player::State::play() {
+    if (audio != Audio::Open || music == nullptr) return;
+    if (Mix_PlayingMusic()) {
+        if (Mix_PausedMusic()) Mix_ResumeMusic();
+        return;  // already playing: carry on rather than restart
+    }
+    Mix_PlayMusic(music, 0);  // once; a finished track is not started again
+}
+
+void Player::State::pauseOrResume() {
+    if (audio != Audio::Open || !Mix_PlayingMusic()) return;
+    if (Mix_PausedMusic()) {
+        Mix_ResumeMusic();
+    } else {
+        Mix_PauseMusic();
+    }
+}
+
+bool Player::State::ensureAudio() {
+    if (audio != Audio::Closed) return audio == Audio::Open;
+    audio = Audio::Failed;  // until proven otherwise; never retried
+
+    if (g_mixerTaken.exchange(true)) return false;
+    ownsMixer = true;
+
+    silenceFluidSynthLog();
+    // The program handles its own signals; SDL would otherwise catch
+    // SIGINT/SIGTERM and turn them into quit events nobody reads.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        g_mixerTaken.store(false);
+        ownsMixer = false;
+        return false;
+    }
+    if (Mix_OpenAudio(kSampleRate, AUDIO_S16SYS, kChannels, kChunkFrames) != 0) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        g_mixerTaken.store(false);
+        ownsMixer = false;
+        return false;
+    }
+    soundFontPresent = isRegularFile(options.soundFont);
+    // Set even when missing: SDL_mixer's default may be a huge soundfont
+    // (slow to load, 170 MB of memory); a missing one makes MIDI loads fail.
+    Mix_SetSoundFonts(options.soundFont.c_str());
+
+    if (options.levelMeter) {
+        int frequency = 0;
+        Uint16 format = 0;
+        int channels = 0;
+        Mix_QuerySpec(&frequency, &format, &channels);
+        meter.reset(frequency, format, channels);  // not yet seen by the audio thread
+        Mix_SetPostMix(&LevelMeter::postMix, &meter);
+    }
+    audio = Audio::Open;
+    return true;
+}
+
+void Player::State::freeMusic() {
+    if (music != nullptr) {
+        Mix_FreeMusic(music);
+        music = nullptr;
+    }
+}
+
+void Player::State::closeAudio() {
+    if (audio == Audio::Open) {
+        Mix_HaltMusic();
+        freeMusic();
+        Mix_SetPostMix(nullptr, nullptr);
+        Mix_CloseAudio();
+        Mix_Quit();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
+    audio = Audio::Closed;
+    meter.level.store(0.0);
+    if (ownsMixer) {
+        ownsMixer = false;
+        g_mixerTaken.store(false);
+    }
+}
+
+Player::Player(PlayerOptions options) : s_(std::make_unique<State>(std::move(options))) {}
+
+Player::~Player() {
+    {
+        std::lock_guard lock(s_->mutex);
+        s_->quit = true;
+        s_->queue.clear();  // a pending load is not worth waiting for
+    }
+    s_->wake.notify_all();
+    if (s_->worker.joinable()) s_->worker.join();
+}
+
+void Player::open(const std::string& path) { s_->enqueue({State::Op::Open, path}); }
+void Player::play() { s_->enqueue({State::Op::Play, {}}); }
+void Player::stop() { s_->enqueue({State::Op::Stop, {}}); }
+void Player::pauseOrResume() { s_->enqueue({State::Op::PauseOrResume, {}}); }
+
+double Player::recentLevel() const { return s_->meter.level.load(); }
+
+void Player::waitIdle() {
+    std::unique_lock lock(s_->mutex);
+    s_->idle.wait(lock, [this] { return s_->queue.empty() && !s_->busy; });
+}
+
+}  // namespace media
