@@ -98,6 +98,8 @@ bool Game::click(const std::string& form, const std::string& control) {
     Form* f = existing(form);
     Control* c = f ? f->find(control) : nullptr;
     if (!c) return false;
+    // A hidden or disabled window takes no input.
+    if (!f->visible() || !f->enabled()) return true;
     return run([&] {
         // Option buttons form one group per window: a click selects one.
         if (c->kind == Kind::Option)
@@ -111,6 +113,9 @@ bool Game::menu(const std::string& item) {
     if (!torgal_) return false;
     Control* c = torgal_->find(item);
     if (!c || c->kind != Kind::MenuItem) return false;
+    // A greyed item, or the menu of a disabled board, does nothing (its
+    // shortcut may still reach the window).
+    if (!c->enabled || !torgal_->visible() || !torgal_->enabled()) return true;
     return run([&] { return torgal_->menuClick(item); });
 }
 

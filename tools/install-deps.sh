@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build pkg-config libgtest-dev
+  g++ cmake ninja-build pkg-config libgtest-dev python3
   qt6-base-dev qt6-translations-l10n libgl-dev
   libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
   fonts-liberation2 fonts-dejavu-core

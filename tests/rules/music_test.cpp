@@ -72,8 +72,10 @@ TEST_F(Music, barItemTogglesItsCaptionAndTheControlsButtons) {
     game::Control& upr = *b->find("upr");
     EXPECT_FALSE(upr.enabled);  // not offered to the player
     h.game.menu("upr");
+    EXPECT_EQ(upr.caption, "Управление вкл") << "a greyed item cannot be chosen";
+    b->upr_Click();
     EXPECT_EQ(upr.caption, "Управление выкл");
-    h.game.menu("upr");
+    b->upr_Click();
     EXPECT_EQ(upr.caption, "Управление вкл");
     EXPECT_EQ(h.music.commands, (Commands{"Visible=1", "Visible=0"}));
     EXPECT_EQ(checkedItems(*b), (std::vector<std::string>{"mtrack(0)"}));
@@ -142,10 +144,10 @@ TEST(SilentMusic, barItemOnlyTogglesItsCaptionAndLeavesAnyOtherAlone) {
     Harness h(true);
     h.startGame();
     game::Control& upr = *h.game.torgal().find("upr");
-    h.game.menu("upr");
+    h.game.torgal().upr_Click();
     EXPECT_EQ(upr.caption, "Управление выкл");
     upr.caption = "Управление";
-    h.game.menu("upr");
+    h.game.torgal().upr_Click();
     EXPECT_EQ(upr.caption, "Управление");
 }
 
