@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QScreen>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -261,6 +262,15 @@ void FormWindow::render() {
     if (canvas_->isEnabled() != form_.enabled()) applyEnabled(form_.enabled());
     syncTimers();
     if (form_.visible() && !isVisible()) {
+        if (!placed_) {
+            // A window opens in the middle of the screen, a side window in
+            // the middle of the board.
+            placed_ = true;
+            const QRect around = parentWidget() && parentWidget()->isVisible()
+                                     ? parentWidget()->frameGeometry()
+                                     : (screen() ? screen()->availableGeometry() : QRect());
+            if (around.isValid()) move(around.center() - rect().center());
+        }
         show();
         raise();
         activateWindow();

@@ -65,6 +65,7 @@ private:
     QHash<QString, QWidget*> widgets_;
     QHash<QString, QTimer*> timers_;
     bool built_ = false;
+    bool placed_ = false;
 };
 
 }  // namespace forms

@@ -1,28 +1,11 @@
 #include "forms/help1.h"
+#include "forms/widgets.h"
 
-#include <QFontMetrics>
 #include <QLabel>
 
 #include <vector>
 
 namespace forms {
-
-QFont fittedFont(const QLabel* label) {
-    QFont f = label->font();
-    const QString text = label->text();
-    const QRect area = label->contentsRect();
-    if (text.isEmpty() || area.isEmpty()) return f;
-    const int flags = Qt::TextWordWrap | static_cast<int>(label->alignment());
-    const auto fits = [&](const QFont& candidate) {
-        const QRect needed = QFontMetrics(candidate).boundingRect(area, flags, text);
-        return needed.width() <= area.width() && needed.height() <= area.height();
-    };
-    if (fits(f)) return f;
-    const qreal design = f.pointSizeF();
-    f.setStretch(QFont::SemiCondensed);
-    while (!fits(f) && f.pointSizeF() - 0.25 >= design * 0.6) f.setPointSizeF(f.pointSizeF() - 0.25);
-    return f;
-}
 
 namespace {
 

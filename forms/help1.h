@@ -6,14 +6,7 @@
 
 #include "forms/formwindow.h"
 
-class QLabel;
-
 namespace forms {
-
-// The label's font, shrunk until its word-wrapped caption fits the label:
-// first a narrower face of the same family, then smaller sizes (down to
-// 60 % of the design size). A caption that fits keeps the design font.
-QFont fittedFont(const QLabel* label);
 
 class Help1Form : public FormWindow {
     Q_OBJECT

@@ -1,4 +1,5 @@
 #include "forms/helpprog.h"
+#include "forms/widgets.h"
 
 #include <QLabel>
 

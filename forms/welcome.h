@@ -9,6 +9,10 @@ class WelcomeForm : public FormWindow {
     Q_OBJECT
 public:
     WelcomeForm(Screen& screen, game::Form& form) : FormWindow(screen, form) {}
+    void render() override;
+
+private:
+    bool fitted_ = false;
 };
 
 }  // namespace forms

@@ -1,10 +1,28 @@
 #include "forms/widgets.h"
 
 #include <QFile>
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace forms {
+
+QFont fittedFont(const QLabel* label) {
+    QFont f = label->font();
+    const QString text = label->text();
+    const QRect area = label->contentsRect();
+    if (text.isEmpty() || area.isEmpty()) return f;
+    const int flags = Qt::TextWordWrap | static_cast<int>(label->alignment());
+    const auto fits = [&](const QFont& candidate) {
+        const QRect needed = QFontMetrics(candidate).boundingRect(area, flags, text);
+        return needed.width() <= area.width() && needed.height() <= area.height();
+    };
+    if (fits(f)) return f;
+    const qreal design = f.pointSizeF();
+    f.setStretch(QFont::SemiCondensed);
+    while (!fits(f) && f.pointSizeF() - 0.25 >= design * 0.6) f.setPointSizeF(f.pointSizeF() - 0.25);
+    return f;
+}
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) Q_EMIT clicked();

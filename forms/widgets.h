@@ -9,6 +9,12 @@
 
 namespace forms {
 
+// The label's font, shrunk until its word-wrapped caption fits the label:
+// first a narrower face of the same family, then smaller sizes (down to
+// 60 % of the design size). A caption that fits keeps the design font.
+// The faces standing in for the game's fonts can be wider than those.
+QFont fittedFont(const QLabel* label);
+
 // A label or picture that reports mouse clicks.
 class ClickLabel : public QLabel {
     Q_OBJECT

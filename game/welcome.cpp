@@ -21,7 +21,7 @@ Welcome::Welcome(Game& game) : Form(game, "welcome") {
     l1.foreColor = 0x800000;
     l1.backColor = 0xFF;
     l1.font = comic;
-    Control& l2 = add("Label2", Kind::Label, 4320, 4200, 1695, 435);
+    Control& l2 = add("Label2", Kind::Label, 4320, 4200, 1815, 435);
     l2.caption = "version 3.0";
     l2.foreColor = 0x800000;
     l2.backColor = 0xFF;
