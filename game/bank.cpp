@@ -9,15 +9,6 @@ namespace game {
 
 namespace {
 
-Font arialBold(double points, bool italic = false) {
-    Font f;
-    f.family = "Arial";
-    f.points = points;
-    f.bold = true;
-    f.italic = italic;
-    return f;
-}
-
 enum class Operation { Borrow, Deposit, Withdraw, Repay };
 
 }  // namespace
@@ -27,39 +18,21 @@ Bank::Bank(Game& game) : Form(game, "bank") {
     clientWidth = 4005;
     clientHeight = 4470;
 
-    struct Design {
-        const char* name;
-        Kind kind;
-        const char* text;
-        int left, top, width, height;
-        Colour fore;
-        Font font;
-    };
-    const Design designs[] = {
-        {"Label1", Kind::Label, "Банк", 1560, 120, 975, 495, 0xC0, arialBold(20.25)},
-        {"Option1", Kind::Option, "Взять взаймы", 240, 1680, 2175, 375, 0x8000, arialBold(12, true)},
-        {"Option2", Kind::Option, "Положить под проценты", 240, 2040, 3615, 375, 0x8000, arialBold(12, true)},
-        {"Label2", Kind::Label, "У вас на счету:", 240, 840, 1935, 255, 0x800000, arialBold(12, true)},
-        {"Label3", Kind::Label, "Долг:", 240, 1200, 735, 255, 0x800000, arialBold(12, true)},
-        {"Option3", Kind::Option, "Забрать деньги", 240, 2400, 2415, 375, 0x8000, arialBold(12, true)},
-        {"Option4", Kind::Option, "Отдать долг", 240, 2760, 2055, 375, 0x8000, arialBold(12, true)},
-        {"Command1", Kind::Button, "ОК", 2880, 2520, 615, 495, kSysButtonText, arialBold(9.75)},
-        {"Command2", Kind::Button, "Выход", 1200, 3720, 1455, 495, kSysButtonText, arialBold(12)},
-        {"Label4", Kind::Label, "Деньги:", 240, 3240, 975, 255, 0x8000, arialBold(12, true)},
-        {"mmon", Kind::TextBox, "", 1320, 3225, 1575, 300, 0x404080, arialBold(11.25)},
-        {"stchot", Kind::Label, "0", 2160, 840, 1575, 255, 0x800080, arialBold(12)},
-        {"dolg", Kind::Label, "0", 960, 1200, 1575, 255, 0xFF, arialBold(12)},
-    };
-    int tab = 0;
-    for (const Design& s : designs) {
-        Control& c = add(s.name, s.kind, s.left, s.top, s.width, s.height);
-        c.caption = s.text;
-        c.foreColor = s.fore;
-        c.font = s.font;
-        c.tabIndex = tab++;
-        if (s.kind == Kind::Label) c.transparentBack = true;
-        if (s.kind == Kind::TextBox) c.backColor = kSysWindow;
-    }
+    addDesigned({
+        {"Label1", Kind::Label, "Банк", 1560, 120, 975, 495, 0xC0, makeFont("Arial", 20.25)},
+        {"Option1", Kind::Option, "Взять взаймы", 240, 1680, 2175, 375, 0x8000, makeFont("Arial", 12, true, true)},
+        {"Option2", Kind::Option, "Положить под проценты", 240, 2040, 3615, 375, 0x8000, makeFont("Arial", 12, true, true)},
+        {"Label2", Kind::Label, "У вас на счету:", 240, 840, 1935, 255, 0x800000, makeFont("Arial", 12, true, true)},
+        {"Label3", Kind::Label, "Долг:", 240, 1200, 735, 255, 0x800000, makeFont("Arial", 12, true, true)},
+        {"Option3", Kind::Option, "Забрать деньги", 240, 2400, 2415, 375, 0x8000, makeFont("Arial", 12, true, true)},
+        {"Option4", Kind::Option, "Отдать долг", 240, 2760, 2055, 375, 0x8000, makeFont("Arial", 12, true, true)},
+        {"Command1", Kind::Button, "ОК", 2880, 2520, 615, 495, kSysButtonText, makeFont("Arial", 9.75)},
+        {"Command2", Kind::Button, "Выход", 1200, 3720, 1455, 495, kSysButtonText, makeFont("Arial", 12)},
+        {"Label4", Kind::Label, "Деньги:", 240, 3240, 975, 255, 0x8000, makeFont("Arial", 12, true, true)},
+        {"mmon", Kind::TextBox, "", 1320, 3225, 1575, 300, 0x404080, makeFont("Arial", 11.25)},
+        {"stchot", Kind::Label, "0", 2160, 840, 1575, 255, 0x800080, makeFont("Arial", 12)},
+        {"dolg", Kind::Label, "0", 960, 1200, 1575, 255, 0xFF, makeFont("Arial", 12)},
+    });
 
     // The account labels follow the accounts as they change.
     addTimer("Timer1", 10, true);

@@ -11,19 +11,6 @@
 
 namespace game {
 
-namespace {
-
-Font arial(double points, bool bold = true, bool italic = false) {
-    Font f;
-    f.family = "Arial";
-    f.points = points;
-    f.bold = bold;
-    f.italic = italic;
-    return f;
-}
-
-}  // namespace
-
 Board::Board(Game& game) : Form(game, "torgal") {
     title = "Торгалия города Медноярска ver.3.0";
     clientWidth = 11880;
@@ -65,20 +52,19 @@ Board::Board(Game& game) : Form(game, "torgal") {
         l.transparentBack = true;
         return l;
     };
-    label("Label3", "Игрок 1", 2040, 1560, 2655, kSysWindowText, arial(14.25)).align = Align::Centre;
-    label("Label4", "Игрок 2", 6840, 1560, 2655, kSysWindowText, arial(14.25)).align = Align::Centre;
-    Font comic = arial(14.25, true, true);
-    comic.family = "Comic Sans MS";
+    label("Label3", "Игрок 1", 2040, 1560, 2655, kSysWindowText, makeFont("Arial", 14.25)).align = Align::Centre;
+    label("Label4", "Игрок 2", 6840, 1560, 2655, kSysWindowText, makeFont("Arial", 14.25)).align = Align::Centre;
+    const Font comic = makeFont("Comic Sans MS", 14.25, true, true);
     label("Label7", "Ходит:", 5160, 1800, 1095, 0x8000, comic);
-    label("ktohod", "игрок", 4680, 2160, 2160, kSysWindowText, arial(12)).align = Align::Centre;
-    label("Label2", "Деньги:", 2040, 2160, 1275, 0x800000, arial(14.25, true, true));
-    label("mon1", "0", 3360, 2160, 1215, 0xC0, arial(14.25));
-    label("Label8", "Деньги:", 6960, 2160, 1275, 0x800000, arial(14.25, true, true));
-    label("mon2", "0", 8280, 2160, 1215, 0xC0, arial(14.25));
-    label("Label5", "Доход с акций:", 2040, 2640, 2235, 0x800000, arial(14.25, true, true));
-    label("dochak1", "0", 4320, 2640, 975, 0xC0, arial(14.25));
-    label("Label9", "Доход с акций:", 6960, 2640, 2235, 0x800000, arial(14.25, true, true));
-    label("dochak2", "0", 9240, 2640, 975, 0xC0, arial(14.25));
+    label("ktohod", "игрок", 4680, 2160, 2160, kSysWindowText, makeFont("Arial", 12)).align = Align::Centre;
+    label("Label2", "Деньги:", 2040, 2160, 1275, 0x800000, makeFont("Arial", 14.25, true, true));
+    label("mon1", "0", 3360, 2160, 1215, 0xC0, makeFont("Arial", 14.25));
+    label("Label8", "Деньги:", 6960, 2160, 1275, 0x800000, makeFont("Arial", 14.25, true, true));
+    label("mon2", "0", 8280, 2160, 1215, 0xC0, makeFont("Arial", 14.25));
+    label("Label5", "Доход с акций:", 2040, 2640, 2235, 0x800000, makeFont("Arial", 14.25, true, true));
+    label("dochak1", "0", 4320, 2640, 975, 0xC0, makeFont("Arial", 14.25));
+    label("Label9", "Доход с акций:", 6960, 2640, 2235, 0x800000, makeFont("Arial", 14.25, true, true));
+    label("dochak2", "0", 9240, 2640, 975, 0xC0, makeFont("Arial", 14.25));
 
     // Seat buttons, listed from the bottom of the stack to the top.
     struct Btn { const char* name; const char* caption; int top; };
@@ -94,7 +80,7 @@ Board::Board(Game& game) : Form(game, "torgal") {
     for (const Btn& b : buttons) {
         Control& c = add(b.name, Kind::Button, 4440, b.top, 2415, 495);
         c.caption = b.caption;
-        c.font = arial(12);
+        c.font = makeFont("Arial", 12);
         c.visible = false;
     }
     find("kub1")->isDefault = true;

@@ -12,16 +12,6 @@
 
 namespace game {
 
-namespace {
-
-std::int16_t add16(std::int16_t v, int delta) {
-    const int r = std::clamp(static_cast<int>(v) + delta, static_cast<int>(std::numeric_limits<std::int16_t>::min()),
-                             static_cast<int>(std::numeric_limits<std::int16_t>::max()));
-    return static_cast<std::int16_t>(r);
-}
-
-}  // namespace
-
 void Board::computerTurn() {
     // Forced sales: the lowest-numbered share first, one at a time, until the
     // cash is no longer below -500. The labels wait for the hand-back.

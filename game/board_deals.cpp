@@ -12,17 +12,6 @@
 
 namespace game {
 
-namespace {
-
-// A 16-bit board number changed by delta, kept inside its range.
-std::int16_t add16(std::int16_t v, int delta) {
-    const int r = std::clamp(static_cast<int>(v) + delta, static_cast<int>(std::numeric_limits<std::int16_t>::min()),
-                             static_cast<int>(std::numeric_limits<std::int16_t>::max()));
-    return static_cast<std::int16_t>(r);
-}
-
-}  // namespace
-
 void Board::prod_Click(int seat) { sellmode = static_cast<std::int16_t>(seat); }
 
 void Board::wikup1_Click() { buyoutmode = 1; }

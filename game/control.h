@@ -26,6 +26,10 @@ enum class Kind { Button, Label, TextBox, ComboBox, ListBox, Option, Picture, Sh
 
 enum class Align { Left, Centre };
 
+struct Font;
+// A font as the windows give it: family, size in points and style.
+Font makeFont(const char* family, double points, bool bold = true, bool italic = false, bool underline = false);
+
 struct Font {
     std::string family = "Arial";  // mapped to an installed face by the window layer
     double points = 8.25;
@@ -33,6 +37,16 @@ struct Font {
     bool italic = false;
     bool underline = false;
 };
+
+inline Font makeFont(const char* family, double points, bool bold, bool italic, bool underline) {
+    Font f;
+    f.family = family;
+    f.points = points;
+    f.bold = bold;
+    f.italic = italic;
+    f.underline = underline;
+    return f;
+}
 
 struct Control {
     std::string name;

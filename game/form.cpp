@@ -28,8 +28,22 @@ Control& Form::add(const std::string& name, Kind kind, int left, int top, int wi
     c->width = width;
     c->height = height;
     c->z = static_cast<int>(controls_.size());
+    index_[name] = c.get();
     controls_.push_back(std::move(c));
     return *controls_.back();
+}
+
+void Form::addDesigned(std::initializer_list<ControlDesign> table) {
+    int tab = 0;
+    for (const ControlDesign& d : table) {
+        Control& c = add(d.name, d.kind, d.left, d.top, d.width, d.height);
+        c.caption = d.text;
+        c.foreColor = d.fore;
+        c.font = d.font;
+        c.tabIndex = tab++;
+        if (d.kind == Kind::Label) c.transparentBack = true;
+        if (d.kind == Kind::TextBox || d.kind == Kind::ComboBox) c.backColor = kSysWindow;
+    }
 }
 
 Timer& Form::addTimer(const std::string& name, int interval, bool changeDriven) {
@@ -71,15 +85,13 @@ void Form::unload() {
 }
 
 Control* Form::find(const std::string& controlName) {
-    for (auto& c : controls_)
-        if (c->name == controlName) return c.get();
-    return nullptr;
+    const auto it = index_.find(controlName);
+    return it == index_.end() ? nullptr : it->second;
 }
 
 const Control* Form::find(const std::string& controlName) const {
-    for (const auto& c : controls_)
-        if (c->name == controlName) return c.get();
-    return nullptr;
+    const auto it = index_.find(controlName);
+    return it == index_.end() ? nullptr : it->second;
 }
 
 Timer* Form::findTimer(const std::string& timerName) {

@@ -6,6 +6,8 @@
 // back to their design values while the window's variables keep theirs.
 
 #include <cstdint>
+#include <initializer_list>
+#include <unordered_map>
 #include <map>
 #include <memory>
 #include <string>
@@ -30,6 +32,17 @@ struct Timer {
     // Replaced by updates at the moment the state it copied changes: it
     // never runs, and a tick of it does nothing.
     bool changeDriven = false;
+};
+
+// One row of a window's design table: a control with its text, place,
+// text colour and font.
+struct ControlDesign {
+    const char* name;
+    Kind kind;
+    const char* text;
+    int left, top, width, height;
+    Colour fore;
+    Font font;
 };
 
 class Form {
@@ -84,6 +97,9 @@ public:
 protected:
     Control& add(const std::string& name, Kind kind, int left, int top, int width, int height);
     Timer& addTimer(const std::string& name, int interval, bool changeDriven = false);
+    // Adds the controls of a design table in its order, which is also the
+    // tab order; labels lie on the window's background, boxes and lists are white.
+    void addDesigned(std::initializer_list<ControlDesign> table);
     void addVar(const std::string& name, std::int16_t& v) { vars_[name] = {VarRef::I16, &v}; }
     void addVar(const std::string& name, std::int32_t& v) { vars_[name] = {VarRef::I32, &v}; }
     void addVar(const std::string& name, std::string& v) { vars_[name] = {VarRef::Text, &v}; }
@@ -100,6 +116,7 @@ private:
     bool visible_ = false;
     bool enabled_ = true;
     std::vector<std::unique_ptr<Control>> controls_;
+    std::unordered_map<std::string, Control*> index_;
     std::vector<Control> design_;
     std::vector<Timer> timers_;
     std::vector<Timer> designTimers_;

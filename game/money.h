@@ -35,6 +35,14 @@ inline std::int32_t roundCash(double v) { return clamp32(roundHalfEven(v)); }
 
 inline std::int32_t addCash(std::int32_t a, std::int64_t b) { return clamp32(static_cast<std::int64_t>(a) + b); }
 
+// A 16-bit board number changed by delta, kept inside its range.
+inline std::int16_t add16(std::int16_t v, int delta) {
+    const int r = static_cast<int>(v) + delta;
+    if (r > std::numeric_limits<std::int16_t>::max()) return std::numeric_limits<std::int16_t>::max();
+    if (r < std::numeric_limits<std::int16_t>::min()) return std::numeric_limits<std::int16_t>::min();
+    return static_cast<std::int16_t>(r);
+}
+
 inline std::string num(std::int64_t v) { return std::to_string(v); }
 
 }  // namespace game

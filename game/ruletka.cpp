@@ -9,15 +9,6 @@ namespace game {
 
 namespace {
 
-Font arialBold(double points, bool italic = false) {
-    Font f;
-    f.family = "Arial";
-    f.points = points;
-    f.bold = true;
-    f.italic = italic;
-    return f;
-}
-
 const char* const kEasy = "Лёгкий";
 const char* const kHard = "Сложный";
 
@@ -28,34 +19,16 @@ Ruletka::Ruletka(Game& game) : Form(game, "ruletka") {
     clientWidth = 3495;
     clientHeight = 3765;
 
-    struct Design {
-        const char* name;
-        Kind kind;
-        const char* text;
-        int left, top, width, height;
-        Colour fore;
-        Font font;
-    };
-    const Design designs[] = {
-        {"Label1", Kind::Label, "Число (от    до    ):", 240, 480, 2175, 375, 0x8000, arialBold(12, true)},
-        {"Label2", Kind::Label, "Ставка:", 240, 960, 975, 375, 0x8000, arialBold(12, true)},
-        {"zagchis", Kind::TextBox, "", 2520, 480, 495, 375, 0x800080, arialBold(12)},
-        {"stawka", Kind::TextBox, "", 1320, 960, 975, 375, 0x800080, arialBold(14.25)},
-        {"Label3", Kind::Label, "Уровень:", 240, 1560, 1095, 375, 0x8000, arialBold(12, true)},
-        {"urowen", Kind::ComboBox, "", 1440, 1440, 1695, 450, 0x800080, arialBold(14.25)},
-        {"Command1", Kind::Button, "ОК", 1080, 2160, 1335, 495, kSysButtonText, arialBold(14.25)},
-        {"Command2", Kind::Button, "Отмена", 1080, 2760, 1335, 495, kSysButtonText, arialBold(14.25)},
-    };
-    int tab = 0;
-    for (const Design& s : designs) {
-        Control& c = add(s.name, s.kind, s.left, s.top, s.width, s.height);
-        c.caption = s.text;
-        c.foreColor = s.fore;
-        c.font = s.font;
-        c.tabIndex = tab++;
-        if (s.kind == Kind::Label) c.transparentBack = true;
-        if (s.kind == Kind::TextBox || s.kind == Kind::ComboBox) c.backColor = kSysWindow;
-    }
+    addDesigned({
+        {"Label1", Kind::Label, "Число (от    до    ):", 240, 480, 2175, 375, 0x8000, makeFont("Arial", 12, true, true)},
+        {"Label2", Kind::Label, "Ставка:", 240, 960, 975, 375, 0x8000, makeFont("Arial", 12, true, true)},
+        {"zagchis", Kind::TextBox, "", 2520, 480, 495, 375, 0x800080, makeFont("Arial", 12)},
+        {"stawka", Kind::TextBox, "", 1320, 960, 975, 375, 0x800080, makeFont("Arial", 14.25)},
+        {"Label3", Kind::Label, "Уровень:", 240, 1560, 1095, 375, 0x8000, makeFont("Arial", 12, true, true)},
+        {"urowen", Kind::ComboBox, "", 1440, 1440, 1695, 450, 0x800080, makeFont("Arial", 14.25)},
+        {"Command1", Kind::Button, "ОК", 1080, 2160, 1335, 495, kSysButtonText, makeFont("Arial", 14.25)},
+        {"Command2", Kind::Button, "Отмена", 1080, 2760, 1335, 495, kSysButtonText, makeFont("Arial", 14.25)},
+    });
     find("urowen")->items = {kEasy, kHard};
     find("Command2")->isCancel = true;
 
