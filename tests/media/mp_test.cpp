@@ -131,6 +131,14 @@ TEST_F(MpPlayback, openAndPlayMakeAMidiFileSoundAndStopSilencesIt) {
     EXPECT_GT(levelSoon(mp), kSound);
 }
 
+TEST_F(MpPlayback, theGamesStartUpTrackReallySounds) {
+    Mp mp(nullptr, metered());
+    openAndPlay(mp, TORGALIA_SOURCE_DIR "/musik/track1.mid");
+    EXPECT_GT(levelSoon(mp), kSound);
+    mp.command("stop");
+    EXPECT_LT(levelSoon(mp), kSilence);
+}
+
 TEST_F(MpPlayback, aNewFileReplacesTheOneOpenBeforeWithoutAStop) {
     Mp mp(nullptr, metered());
     openAndPlay(mp, wav_);
