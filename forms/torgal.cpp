@@ -38,7 +38,8 @@ void TorgalForm::buildMenu() {
         if (!parentMenu) continue;
         QAction* a = parentMenu->addAction(caption);
         a->setObjectName(name);
-        a->setCheckable(true);
+        // Only the messages switch and the music choices carry check marks.
+        a->setCheckable(c->name == "wso" || c->name == "nomus" || c->name.rfind("mtrack(", 0) == 0);
         if (!c->shortcut.empty()) a->setShortcut(QKeySequence(QString::fromStdString(c->shortcut)));
         const std::string item = c->name;
         connect(a, &QAction::triggered, this, [this, item] { screen_.act([&] { game_.menu(item); }); });
