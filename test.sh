@@ -13,3 +13,8 @@ export SDL_AUDIODRIVER=dummy
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 chmod 700 "$XDG_RUNTIME_DIR"
 ctest --test-dir build/test --output-on-failure -j "$jobs"
+
+# Rules, scenarios and a minute of random clicks on the real program under
+# AddressSanitizer and UndefinedBehaviorSanitizer, in a second build.
+# TORGALIA_SANITIZE_CI=0 skips it.
+[ "${TORGALIA_SANITIZE_CI:-1}" = 0 ] || ./tools/sanitize.sh build/sanitize

@@ -30,22 +30,32 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 bool ClickLabel::setPicture(const QString& resource) {
-    QString hi = resource;
-    hi.insert(hi.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
     if (!QFile::exists(resource)) return false;
-    picture_ = QIcon();
-    picture_.addFile(resource);
-    if (QFile::exists(hi)) picture_.addFile(hi);
+    resource_ = resource;
+    picture_ = QPixmap();
     update();
     return true;
 }
 
 void ClickLabel::paintEvent(QPaintEvent* e) {
-    if (picture_.isNull()) return QLabel::paintEvent(e);
+    if (resource_.isEmpty()) return QLabel::paintEvent(e);
+    // Only the resolution the screen needs is decoded, on first paint: the
+    // board holds dozens of pictures, and decoding both sizes up front
+    // kept several megabytes of images nobody would see.
+    const qreal ratio = devicePixelRatioF();
+    if (picture_.isNull() || pictureRatio_ != ratio) {
+        QString file = resource_;
+        if (ratio > 1.0) {
+            QString hi = resource_;
+            hi.insert(hi.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
+            if (QFile::exists(hi)) file = hi;
+        }
+        picture_.load(file);
+        pictureRatio_ = ratio;
+    }
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QPixmap pm = picture_.pixmap(size(), devicePixelRatioF());
-    p.drawPixmap(rect(), pm);
+    p.drawPixmap(rect(), picture_);
 }
 
 ShapeWidget::ShapeWidget(QWidget* parent) : QWidget(parent) {

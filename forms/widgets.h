@@ -1,8 +1,8 @@
 #pragma once
 // Small widgets for the kinds of control Qt has no direct match for.
 
-#include <QIcon>
 #include <QLabel>
+#include <QPixmap>
 #include <QWidget>
 
 #include "game/control.h"
@@ -31,7 +31,9 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
-    QIcon picture_;
+    QString resource_;
+    QPixmap picture_;  // decoded on first paint, for the screen's resolution
+    qreal pictureRatio_ = 0;
 };
 
 // A filled rectangle or circle with a border (tokens and markers). It takes

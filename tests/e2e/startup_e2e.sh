@@ -25,7 +25,7 @@ e2e_click_twips "$setup" 600 750
 xdotool key ctrl+a type --delay 15 "Аня"
 e2e_click_twips "$setup" 600 1110
 xdotool key ctrl+a type --delay 15 "Борис"
-# Player 2 is the computer, the colours are picked with the keyboard.
+# Player 2 a person (the first Down picks "Человек"), colours by keyboard.
 xdotool key Tab Down Tab Down Down Down Down Tab Down Down Down Down Down Down Down Down Down
 sleep 0.3
 e2e_shot setup
