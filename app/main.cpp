@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
     dialogs.setScreen(&screen);
     programEnd.setScreen(&screen);
 #ifdef TORGALIA_MUSIC
-    screen.setMusicBar(mp.buttonBar());
+    screen.setMusicBar([&mp] { return mp.buttonBar(); });
 #endif
     game.begin();
     return app.exec();

@@ -41,11 +41,16 @@ void QtProgramEnd::end() {
 }
 
 void installFontSubstitutions() {
-    QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    const QString sans = QStringLiteral("Liberation Sans");
+    QFont::insertSubstitutions(QStringLiteral("Arial"), {sans, QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
                                {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
-    QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"),
-                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"), {sans, QStringLiteral("DejaVu Sans")});
+    // Menus, message boxes and the splash's stand-in all use the family the
+    // windows' Arial already uses: one family's glyphs in memory, not two.
+    QFont ui = QApplication::font();
+    ui.setFamilies({sans, QStringLiteral("DejaVu Sans")});
+    QApplication::setFont(ui);
 }
 
 void installRussianTranslation() {

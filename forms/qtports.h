@@ -28,7 +28,9 @@ private:
     Screen* screen_ = nullptr;
 };
 
-// Font families the game names, mapped to faces installed on Linux.
+// Font families the game names, mapped to faces installed on Linux; the
+// application's default font becomes the face standing in for Arial, so
+// only one family is loaded. Call it once the QApplication exists.
 void installFontSubstitutions();
 // Russian texts for the standard buttons of message boxes.
 void installRussianTranslation();

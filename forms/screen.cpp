@@ -1,6 +1,8 @@
 #include "forms/screen.h"
 
 #include <QApplication>
+#include <QTimer>
+#include <algorithm>
 
 #include "forms/bank.h"
 #include "forms/help1.h"
@@ -37,7 +39,10 @@ FormWindow* Screen::create(const std::string& name, game::Form& form) {
     FormWindow* w = nullptr;
     if (name == "welcome") w = new WelcomeForm(*this, form);
     else if (name == "start") w = new StartForm(*this, form);
-    else if (name == "torgal") w = new TorgalForm(*this, form);
+    else if (name == "torgal") {
+        if (musicBarFactory_ && !musicBar_) musicBar_ = musicBarFactory_();
+        w = new TorgalForm(*this, form);
+    }
     else if (name == "bank") w = new BankForm(*this, form, owner);
     else if (name == "ruletka") w = new RuletkaForm(*this, form, owner);
     else if (name == "help1") w = new Help1Form(*this, form, owner);
@@ -62,7 +67,47 @@ void Screen::renderAll() {
         if (it == windows_.end()) it = windows_.emplace(name, create(name, *f)).first;
         if (it->second) it->second->render();
     }
+    releaseSpentWindows();
     rendering_ = false;
+}
+
+bool Screen::spent(const std::string& name, const game::Form& form) const {
+    if (form.visible()) return false;
+    if (name == "welcome")
+        return std::none_of(form.timers().begin(), form.timers().end(), [](const auto& t) { return t.enabled; });
+    if (name == "start") {
+        const game::Form* board = game_.existing("torgal");
+        return board && board->visible();
+    }
+    return false;
+}
+
+namespace {
+
+// Frees the window system's side of a top-level widget (its native window
+// and the backing store it is painted into) and keeps the widget itself:
+// show() creates them anew. QWidget::destroy() is protected; a member
+// pointer taken through a derived class reaches it.
+struct NativeWindow : QWidget {
+    static void release(QWidget* w) { (w->*&NativeWindow::destroy)(true, true); }
+};
+
+}  // namespace
+
+// A hidden splash or set-up window keeps its backing store (as much memory
+// as the picture on screen) for good; once spent, it is let go. This runs
+// after the event loop returns, never under the event (a click on the
+// window's own button) that hid the window.
+void Screen::releaseSpentWindows() {
+    for (const char* name : {"welcome", "start"}) {
+        FormWindow* w = window(name);
+        const game::Form* f = game_.existing(name);
+        if (!w || !f || !w->windowHandle() || !spent(name, *f)) continue;
+        QTimer::singleShot(0, w, [this, w, n = std::string(name)] {
+            const game::Form* model = game_.existing(n);
+            if (model && spent(n, *model) && !w->isVisible() && w->windowHandle()) NativeWindow::release(w);
+        });
+    }
 }
 
 FormWindow* Screen::window(const std::string& formName) const {

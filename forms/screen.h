@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 
 namespace game {
 class Game;
@@ -35,15 +36,22 @@ public:
     QWidget* activeWindow() const;
     void hideAll();
 
-    // The music control's button bar, placed on the board (program with music only).
-    void setMusicBar(QWidget* bar) { musicBar_ = bar; }
+    // The music control's button bar, placed on the board (program with music
+    // only). The factory is called when the board window is created, so the
+    // bar (and the icons of its buttons) costs nothing before.
+    void setMusicBar(std::function<QWidget*()> factory) { musicBarFactory_ = std::move(factory); }
     QWidget* musicBar() const { return musicBar_; }
 
 private:
     FormWindow* create(const std::string& formName, game::Form& form);
+    // Whether a hidden window is done with: the splash once its timer is
+    // off, the set-up window once the board is on screen.
+    bool spent(const std::string& formName, const game::Form& form) const;
+    void releaseSpentWindows();
 
     game::Game& game_;
     std::map<std::string, FormWindow*> windows_;
+    std::function<QWidget*()> musicBarFactory_;
     QPointer<QWidget> musicBar_;
     bool rendering_ = false;
 };

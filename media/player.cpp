@@ -1,8 +1,12 @@
 #include "media/player.h"
 
+// Compiled against the SDL headers but not linked with the libraries: they
+// (and the forty-odd libraries they pull in) are loaded with dlopen on the
+// first file opened, so a game that never plays music never loads them.
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <fluidsynth.h>
+#include <dlfcn.h>
 
 #include <array>
 #include <atomic>
@@ -11,6 +15,7 @@
 #include <cstring>
 #include <deque>
 #include <filesystem>
+#include <map>
 #include <mutex>
 #include <thread>
 
@@ -34,10 +39,97 @@ bool isRegularFile(const std::string& path) {
     return !path.empty() && std::filesystem::is_regular_file(path, ec);
 }
 
+// The SDL and SDL_mixer functions the player calls, resolved at run time.
+struct Sdl {
+    decltype(&::SDL_SetHint) SDL_SetHint;
+    decltype(&::SDL_InitSubSystem) SDL_InitSubSystem;
+    decltype(&::SDL_QuitSubSystem) SDL_QuitSubSystem;
+    decltype(&::SDL_RWFromFile) SDL_RWFromFile;
+    decltype(&::SDL_TLSCleanup) SDL_TLSCleanup;
+    decltype(&::Mix_OpenAudio) Mix_OpenAudio;
+    decltype(&::Mix_CloseAudio) Mix_CloseAudio;
+    decltype(&::Mix_Quit) Mix_Quit;
+    decltype(&::Mix_QuerySpec) Mix_QuerySpec;
+    decltype(&::Mix_SetPostMix) Mix_SetPostMix;
+    decltype(&::Mix_SetSoundFonts) Mix_SetSoundFonts;
+    decltype(&::Mix_LoadMUS_RW) Mix_LoadMUS_RW;
+    decltype(&::Mix_FreeMusic) Mix_FreeMusic;
+    decltype(&::Mix_GetMusicType) Mix_GetMusicType;
+    decltype(&::Mix_PlayMusic) Mix_PlayMusic;
+    decltype(&::Mix_HaltMusic) Mix_HaltMusic;
+    decltype(&::Mix_PauseMusic) Mix_PauseMusic;
+    decltype(&::Mix_ResumeMusic) Mix_ResumeMusic;
+    decltype(&::Mix_PlayingMusic) Mix_PlayingMusic;
+    decltype(&::Mix_PausedMusic) Mix_PausedMusic;
+};
+
+template <class F>
+bool resolve(void* library, const char* name, F& out) {
+    out = reinterpret_cast<F>(dlsym(library, name));
+    return out != nullptr;
+}
+
+bool resolveAll(void* sdl, void* mixer, Sdl& f) {
+    bool ok = true;
+#define TORGALIA_RESOLVE(library, name) ok = resolve(library, #name, f.name) && ok
+    TORGALIA_RESOLVE(sdl, SDL_SetHint);
+    TORGALIA_RESOLVE(sdl, SDL_InitSubSystem);
+    TORGALIA_RESOLVE(sdl, SDL_QuitSubSystem);
+    TORGALIA_RESOLVE(sdl, SDL_RWFromFile);
+    TORGALIA_RESOLVE(sdl, SDL_TLSCleanup);
+    TORGALIA_RESOLVE(mixer, Mix_OpenAudio);
+    TORGALIA_RESOLVE(mixer, Mix_CloseAudio);
+    TORGALIA_RESOLVE(mixer, Mix_Quit);
+    TORGALIA_RESOLVE(mixer, Mix_QuerySpec);
+    TORGALIA_RESOLVE(mixer, Mix_SetPostMix);
+    TORGALIA_RESOLVE(mixer, Mix_SetSoundFonts);
+    TORGALIA_RESOLVE(mixer, Mix_LoadMUS_RW);
+    TORGALIA_RESOLVE(mixer, Mix_FreeMusic);
+    TORGALIA_RESOLVE(mixer, Mix_GetMusicType);
+    TORGALIA_RESOLVE(mixer, Mix_PlayMusic);
+    TORGALIA_RESOLVE(mixer, Mix_HaltMusic);
+    TORGALIA_RESOLVE(mixer, Mix_PauseMusic);
+    TORGALIA_RESOLVE(mixer, Mix_ResumeMusic);
+    TORGALIA_RESOLVE(mixer, Mix_PlayingMusic);
+    TORGALIA_RESOLVE(mixer, Mix_PausedMusic);
+#undef TORGALIA_RESOLVE
+    return ok;
+}
+
+// FluidSynth logs to stderr. SDL_mixer brings it in (linked, or loaded
+// itself for MIDI); a missing one only means nothing to silence.
 void silenceFluidSynthLog() {
-    for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level) {
-        fluid_set_log_function(level, nullptr, nullptr);
+    void* fluid = dlopen("libfluidsynth.so.3", RTLD_NOW | RTLD_LOCAL);
+    if (fluid == nullptr) return;
+    decltype(&::fluid_set_log_function) setLog = nullptr;
+    if (resolve(fluid, "fluid_set_log_function", setLog)) {
+        for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level) setLog(level, nullptr, nullptr);
     }
+    // The handle stays open: the log functions are global state of the library.
+}
+
+// Loads the libraries once per process and pair of names (the names are
+// options so tests can play a machine without them) and keeps them loaded:
+// SDL leaves threads and handlers behind that must never lose their code.
+// Null when either library or any function is missing; then nothing is kept.
+const Sdl* loadSdl(const std::string& sdlName, const std::string& mixerName) {
+    static std::mutex mutex;
+    static std::map<std::pair<std::string, std::string>, Sdl> loaded;
+    std::lock_guard lock(mutex);
+    const auto key = std::make_pair(sdlName, mixerName);
+    if (auto it = loaded.find(key); it != loaded.end()) return &it->second;
+
+    void* sdl = dlopen(sdlName.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (sdl == nullptr) return nullptr;
+    void* mixer = dlopen(mixerName.c_str(), RTLD_NOW | RTLD_LOCAL);
+    Sdl f{};
+    if (mixer == nullptr || !resolveAll(sdl, mixer, f)) {
+        if (mixer != nullptr) dlclose(mixer);
+        dlclose(sdl);
+        return nullptr;
+    }
+    silenceFluidSynthLog();
+    return &loaded.emplace(key, f).first->second;
 }
 
 // RMS of the mixed output over a sliding window of whole mixer chunks.
@@ -142,6 +234,7 @@ struct Player::State {
 
     // The worker's own state.
     Audio audio = Audio::Closed;
+    const Sdl* sdl = nullptr;  // set once the libraries are loaded, with the device
     bool ownsMixer = false;
     bool soundFontPresent = false;
     Mix_Music* music = nullptr;
@@ -186,7 +279,7 @@ void Player::State::run() {
     }
     lock.unlock();
     closeAudio();
-    SDL_TLSCleanup();  // SDL keeps per-thread data (its error text) for threads it did not create
+    if (sdl != nullptr) sdl->SDL_TLSCleanup();  // SDL keeps per-thread data (its error text) for threads it did not create
 }
 
 void Player::State::execute(const Command& c) {
@@ -198,7 +291,7 @@ void Player::State::execute(const Command& c) {
         play();
         break;
     case Op::Stop:
-        if (audio == Audio::Open) Mix_HaltMusic();
+        if (audio == Audio::Open) sdl->Mix_HaltMusic();
         break;
     case Op::PauseOrResume:
         pauseOrResume();
@@ -209,21 +302,21 @@ void Player::State::execute(const Command& c) {
 void Player::State::openFile(const std::string& path) {
     // Whatever played before goes quiet, whether or not the new file plays.
     if (audio == Audio::Open) {
-        Mix_HaltMusic();
+        sdl->Mix_HaltMusic();
         freeMusic();
     }
     if (!isRegularFile(path) || !ensureAudio()) return;
 
     // Loading through an RWops lets SDL_mixer judge the file by its content:
     // garbage named .mid is rejected, a mislabelled file still plays.
-    SDL_RWops* rw = SDL_RWFromFile(path.c_str(), "rb");
+    SDL_RWops* rw = sdl->SDL_RWFromFile(path.c_str(), "rb");
     if (rw == nullptr) return;
-    Mix_Music* loaded = Mix_LoadMUS_RW(rw, 1);
+    Mix_Music* loaded = sdl->Mix_LoadMUS_RW(rw, 1);
     if (loaded == nullptr) return;
     // FluidSynth refuses MIDI when the soundfont set below is missing; should
     // another MIDI backend take it anyway, it stays unplayed.
-    if (Mix_GetMusicType(loaded) == MUS_MID && !soundFontPresent) {
-        Mix_FreeMusic(loaded);
+    if (sdl->Mix_GetMusicType(loaded) == MUS_MID && !soundFontPresent) {
+        sdl->Mix_FreeMusic(loaded);
         return;
     }
     music = loaded;
@@ -231,19 +324,19 @@ void Player::State::openFile(const std::string& path) {
 
 void Player::State::play() {
     if (audio != Audio::Open || music == nullptr) return;
-    if (Mix_PlayingMusic()) {
-        if (Mix_PausedMusic()) Mix_ResumeMusic();
+    if (sdl->Mix_PlayingMusic()) {
+        if (sdl->Mix_PausedMusic()) sdl->Mix_ResumeMusic();
         return;  // already playing: carry on rather than restart
     }
-    Mix_PlayMusic(music, 0);  // once; a finished track is not started again
+    sdl->Mix_PlayMusic(music, 0);  // once; a finished track is not started again
 }
 
 void Player::State::pauseOrResume() {
-    if (audio != Audio::Open || !Mix_PlayingMusic()) return;
-    if (Mix_PausedMusic()) {
-        Mix_ResumeMusic();
+    if (audio != Audio::Open || !sdl->Mix_PlayingMusic()) return;
+    if (sdl->Mix_PausedMusic()) {
+        sdl->Mix_ResumeMusic();
     } else {
-        Mix_PauseMusic();
+        sdl->Mix_PauseMusic();
     }
 }
 
@@ -254,17 +347,22 @@ bool Player::State::ensureAudio() {
     if (g_mixerTaken.exchange(true)) return false;
     ownsMixer = true;
 
-    silenceFluidSynthLog();
-    // The program handles its own signals; SDL would otherwise catch
-    // SIGINT/SIGTERM and turn them into quit events nobody reads.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    sdl = loadSdl(options.sdlLibrary, options.mixerLibrary);
+    if (sdl == nullptr) {
         g_mixerTaken.store(false);
         ownsMixer = false;
         return false;
     }
-    if (Mix_OpenAudio(kSampleRate, AUDIO_S16SYS, kChannels, kChunkFrames) != 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    // The program handles its own signals; SDL would otherwise catch
+    // SIGINT/SIGTERM and turn them into quit events nobody reads.
+    sdl->SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (sdl->SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        g_mixerTaken.store(false);
+        ownsMixer = false;
+        return false;
+    }
+    if (sdl->Mix_OpenAudio(kSampleRate, AUDIO_S16SYS, kChannels, kChunkFrames) != 0) {
+        sdl->SDL_QuitSubSystem(SDL_INIT_AUDIO);
         g_mixerTaken.store(false);
         ownsMixer = false;
         return false;
@@ -272,15 +370,15 @@ bool Player::State::ensureAudio() {
     soundFontPresent = isRegularFile(options.soundFont);
     // Set even when missing: SDL_mixer's default may be a huge soundfont
     // (slow to load, 170 MB of memory); a missing one makes MIDI loads fail.
-    Mix_SetSoundFonts(options.soundFont.c_str());
+    sdl->Mix_SetSoundFonts(options.soundFont.c_str());
 
     if (options.levelMeter) {
         int frequency = 0;
         Uint16 format = 0;
         int channels = 0;
-        Mix_QuerySpec(&frequency, &format, &channels);
+        sdl->Mix_QuerySpec(&frequency, &format, &channels);
         meter.reset(frequency, format, channels);  // not yet seen by the audio thread
-        Mix_SetPostMix(&LevelMeter::postMix, &meter);
+        sdl->Mix_SetPostMix(&LevelMeter::postMix, &meter);
     }
     audio = Audio::Open;
     return true;
@@ -288,19 +386,19 @@ bool Player::State::ensureAudio() {
 
 void Player::State::freeMusic() {
     if (music != nullptr) {
-        Mix_FreeMusic(music);
+        sdl->Mix_FreeMusic(music);
         music = nullptr;
     }
 }
 
 void Player::State::closeAudio() {
     if (audio == Audio::Open) {
-        Mix_HaltMusic();
+        sdl->Mix_HaltMusic();
         freeMusic();
-        Mix_SetPostMix(nullptr, nullptr);
-        Mix_CloseAudio();
-        Mix_Quit();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        sdl->Mix_SetPostMix(nullptr, nullptr);
+        sdl->Mix_CloseAudio();
+        sdl->Mix_Quit();
+        sdl->SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
     audio = Audio::Closed;
     meter.level.store(0.0);

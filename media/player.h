@@ -1,7 +1,9 @@
 #pragma once
 // Music playback on a worker thread of its own. Every SDL and SDL_mixer call
 // happens on that thread, in the order the commands arrived, so the callers
-// (the GUI thread) never wait for a device, a decoder or a soundfont.
+// (the GUI thread) never wait for a device, a decoder or a soundfont. The
+// libraries themselves are loaded there too, on the first file opened: a
+// program that plays nothing starts without them.
 
 #include <memory>
 #include <string>
@@ -12,6 +14,10 @@ struct PlayerOptions {
     // The General MIDI soundfont used for MIDI files. When it is missing,
     // MIDI files stay silent rather than fall back to some other soundfont.
     std::string soundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+    // The shared libraries loaded (once per process) on the first file
+    // opened. When either is missing the player stays silent.
+    std::string sdlLibrary = "libSDL2-2.0.so.0";
+    std::string mixerLibrary = "libSDL2_mixer-2.0.so.0";
     // Measures the mixed output (see Player::recentLevel); meant for tests.
     bool levelMeter = false;
 };

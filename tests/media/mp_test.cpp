@@ -20,6 +20,7 @@
 #include <string>
 #include <thread>
 
+#include <dlfcn.h>
 #include <signal.h>
 #include <unistd.h>
 
@@ -286,6 +287,44 @@ TEST_F(MpLifetime, destroyingWhilePlayingOrLoadingIsClean) {
     Mp again(nullptr, metered());  // the device was closed and can be opened anew
     openAndPlay(again, midi_);
     EXPECT_GT(levelSoon(again), kSound);
+}
+
+// The libraries are loaded by the player itself, on the first file opened:
+// a game that plays nothing never loads them. Only observable in a process
+// where no earlier test loaded them (ctest runs each test on its own).
+TEST_F(MpLifetime, theAudioLibrariesLoadWithTheFirstFileOpenedNotBefore) {
+    const auto loaded = [] {
+        void* h = dlopen("libSDL2_mixer-2.0.so.0", RTLD_NOW | RTLD_NOLOAD);
+        if (h != nullptr) dlclose(h);
+        return h != nullptr;
+    };
+    if (loaded()) GTEST_SKIP() << "an earlier test in this process loaded SDL_mixer";
+    Mp mp(nullptr, metered());
+    mp.setButtonsVisible(true);
+    openAndPlay(mp, (dir_ / "missing.mid").string());
+    mp.command("stop");
+    mp.waitIdle();
+    EXPECT_FALSE(loaded());
+    openAndPlay(mp, wav_);
+    EXPECT_GT(levelSoon(mp), kSound);
+    EXPECT_TRUE(loaded());
+}
+
+TEST_F(MpBadInput, withoutTheAudioLibrariesEveryCommandDoesNothingQuietly) {
+    testing::internal::CaptureStderr();
+    for (const char* which : {"sdl", "mixer"}) {
+        Mp::Options options = metered();
+        (std::string(which) == "sdl" ? options.sdlLibrary : options.mixerLibrary) = "libno-such-library.so.0";
+        Mp mp(nullptr, options);
+        openAndPlay(mp, wav_);
+        mp.command("stop");
+        openAndPlay(mp, midi_);
+        EXPECT_LT(levelSoon(mp), kSilence) << which;
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    Mp later(nullptr, metered());  // the mixer was left free for the next control
+    openAndPlay(later, wav_);
+    EXPECT_GT(levelSoon(later), kSound);
 }
 
 TEST_F(MpButtonBar, theBarSitsOnItsParentHiddenUntilShown) {
