@@ -3,8 +3,6 @@
 // the move, the square's effect, the start bonus, buying and rent, and the
 // hand-back of the die to player 1. The computer uses no bank, draws no
 // event, plays no roulette, buys nothing from the market and buys nothing out.
-#include <algorithm>
-#include <limits>
 
 #include "game/board.h"
 #include "game/game.h"

@@ -3,8 +3,6 @@
 // share. The buttons only arm a one-shot mode; the next click on a share
 // square consults the modes in a fixed order (buy-out, sale, market) and
 // carries out at most one deal on that square's share.
-#include <algorithm>
-#include <limits>
 
 #include "game/board.h"
 #include "game/game.h"
