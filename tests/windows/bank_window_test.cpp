@@ -21,25 +21,12 @@
 #include "game/bank.h"
 #include "game/board.h"
 #include "game/ruletka.h"
-#include "support/scripted_ports.h"
+#include "support/game_windows.h"
 
 namespace {
 
-class SideWindows : public ::testing::Test {
+class SideWindows : public testing_support::GameWindows {
 protected:
-    testing_support::Harness h;
-    forms::Screen screen{h.game};
-
-    SideWindows() {
-        h.startGame();
-        screen.renderAll();
-    }
-
-    forms::FormWindow& win(const char* form) {
-        forms::FormWindow* w = screen.window(form);
-        if (!w) throw std::runtime_error(std::string("no window ") + form);
-        return *w;
-    }
     template <typename W>
     W* widget(const char* form, const char* control) {
         W* w = qobject_cast<W*>(win(form).widget(control));

@@ -28,7 +28,7 @@
 #include "game/board.h"
 #include "game/help1.h"
 #include "game/helpprog.h"
-#include "support/scripted_ports.h"
+#include "support/game_windows.h"
 
 namespace {
 
@@ -41,18 +41,8 @@ const Names kButtonList{"Label1", "kn1", "kn2", "kn3", "kn4", "kn5", "Command3"}
 const Names kSquareList{"Label1", "kl1", "kl2", "kl3", "kl4", "kl5", "kl6", "Command3"};
 const Names kListText{"Label1", "Text1", "Command4"};
 
-class HelpWindow : public ::testing::Test {
+class HelpWindow : public testing_support::GameWindows {
 protected:
-    HelpWindow() {
-        h.startGame();
-        screen.renderAll();
-    }
-
-    forms::FormWindow& win(const char* form) {
-        forms::FormWindow* w = screen.window(form);
-        if (!w) throw std::runtime_error(std::string("no window ") + form);
-        return *w;
-    }
     forms::FormWindow& help() { return win("help1"); }
     game::Help1& model() { return h.game.help1(); }
 
@@ -122,9 +112,6 @@ protected:
         auto& board = static_cast<forms::TorgalForm&>(win("torgal"));
         return h.game.torgal().enabled() && board.canvas()->isEnabled() && board.menuBar()->isEnabled();
     }
-
-    testing_support::Harness h;
-    forms::Screen screen{h.game};
 };
 
 TEST_F(HelpWindow, everyTopicAndEveryBackButtonLeadWhereTheNavigationTableSays) {
