@@ -108,14 +108,16 @@ void Ruletka::Command1_Click() {
         return refuse(easy ? "Число может быть только от 1 до 3!" : "Число может быть только от 1 до 5!");
 
     // A win must leave the cash inside the 32-bit range; otherwise the play
-    // is refused before the stake is taken, so no money is lost to it.
+    // is refused before the stake is taken, so no money is lost to it. A
+    // loss only takes the stake, which the cash covers: it is always played.
+    const bool won = drawn == guess;
     const int factor = level == kEasy ? 3 : level == kHard ? 5 : 0;
-    if (!fits32(static_cast<std::int64_t>(cash) - stake + static_cast<std::int64_t>(stake) * factor))
+    if (won && !fits32(static_cast<std::int64_t>(cash) - stake + static_cast<std::int64_t>(stake) * factor))
         return failure();
 
     cash -= stake;
     writeBack();
-    if (drawn == guess) {
+    if (won) {
         game().msgBox("Вы выиграли!", "Победа", StyleExclamation);
         cash = static_cast<std::int32_t>(static_cast<std::int64_t>(cash) + static_cast<std::int64_t>(stake) * factor);
     } else {

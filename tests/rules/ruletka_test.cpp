@@ -152,7 +152,7 @@ TEST_F(RuletkaTest, refusesAPlayWhoseWinWouldOverflowBeforeTakingTheStake) {
     open(1);
     setCash(1, 2147483000);
     fill("Сложный", "3", "1000");
-    h.random.queue(1, 5);
+    h.random.queue(3, 5);
     ok();
     expectOneBox("Ошибка в программе!", "Ошибка", 64);
     EXPECT_EQ(b->money1, 2147483000);
