@@ -138,14 +138,6 @@ QWidget* FormWindow::createWidget(game::Control& c) {
         connect(e, &QLineEdit::textEdited, this, [this, name, formName](const QString& text) {
             screen_.act([&] { game_.type(formName, name, text.toStdString()); });
         });
-        connect(e, &QLineEdit::returnPressed, this, [this] {
-            for (const auto& o : form_.controls())
-                if (o->isDefault && o->visible && o->enabled) {
-                    const std::string n = o->name;
-                    screen_.act([&] { game_.click(form_.name(), n); });
-                    return;
-                }
-        });
         return e;
     }
     case game::Kind::ComboBox: {
@@ -301,9 +293,18 @@ void FormWindow::closeEvent(QCloseEvent* e) {
     screen_.act([&] { game_.close(form_.name()); });
 }
 
+// Keys the focused control leaves unused arrive here (a text box or a list
+// passes Enter on). Enter presses the focused button if the focus is on one,
+// else the default button; Esc presses the cancel button.
 void FormWindow::keyPressEvent(QKeyEvent* e) {
     const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
     const bool esc = e->key() == Qt::Key_Escape;
+    if (enter) {
+        if (auto* focused = qobject_cast<QPushButton*>(focusWidget())) {
+            focused->click();
+            return;
+        }
+    }
     if (enter || esc) {
         for (const auto& c : form_.controls()) {
             if (c->kind != game::Kind::Button || !c->visible || !c->enabled) continue;

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTest>
 
 #include "forms/formwindow.h"
 #include "forms/screen.h"
@@ -113,4 +114,33 @@ TEST(StartUpWindows, menuBarCarriesTheDesignCheckMarks) {
     p.screen.renderAll();
     EXPECT_FALSE(board->menuBar()->isEnabled());
     EXPECT_FALSE(board->canvas()->isEnabled());
+}
+
+TEST(StartUpWindows, enterPressesTheFocusedButtonAndTheDefaultOneOnlyFromElsewhere) {
+    Program p;
+    p.h.game.tick("welcome", "Timer1");
+    forms::FormWindow* start = p.window("start");
+    QApplication::setActiveWindow(start);
+    start->widget("Text1")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_EQ(p.h.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(p.h.dialogs.boxes[0].text, "Выберите игроков!");
+    for (int i = 0; i < 6; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), start->widget("Command2"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(p.h.end.ends, 1);
+    EXPECT_EQ(p.h.dialogs.boxes.size(), 1u);
+
+    // On the board the roll button is the default one.
+    Program q;
+    q.h.startGame();
+    q.h.game.torgal().find("sled1")->visible = true;
+    q.screen.renderAll();
+    forms::FormWindow* board = q.window("torgal");
+    QApplication::setActiveWindow(board);
+    board->widget("sled1")->setFocus();
+    q.h.random.die(3);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+    EXPECT_EQ(q.h.random.values.size(), 1u);  // no roll
+    EXPECT_TRUE(q.h.game.torgal().find("kub2")->visible);
 }
