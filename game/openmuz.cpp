@@ -157,12 +157,17 @@ void OpenMuz::restoreSelection() {
     dir.listIndex = -1;
 }
 
-// The folder list follows the chosen volume to its top folder, and the
-// file list follows the folder list. A volume that cannot be read (a drive
+// The folder list follows the chosen volume to its current folder, and the
+// file list follows the folder list. A volume has no current folder of its
+// own: the one that holds the program's current folder leads back there,
+// any other to its top folder. A volume that cannot be read (a drive
 // without a disc) leaves all three lists as they were.
 void OpenMuz::lstDrive_Change() {
     const Control& drive = *find("lstDrive");
-    if (drive.listIndex < 0 || !showFolder(drive.caption)) restoreSelection();
+    if (drive.listIndex < 0) return restoreSelection();
+    const std::string current = fs_->currentFolder();
+    const std::string target = driveOf(current) == drive.caption ? current : drive.caption;
+    if (!showFolder(target)) restoreSelection();
 }
 
 // A subfolder or ".." was chosen in the folder list.

@@ -132,6 +132,16 @@ TEST_F(OpenMuz, foldersAreEnteredAndLeftAndTheFileListFollows) {
     EXPECT_EQ(w->filepath, "/home/anna/music/rock/loud.ogg");
 }
 
+TEST_F(OpenMuz, theCurrentFoldersDriveLeadsBackToTheCurrentFolderAnyOtherDriveToItsTop) {
+    pick("lstDir", "rock");
+    pick("lstDrive", "/");
+    EXPECT_EQ(list("lstDir").caption, "/");
+    pick("lstDrive", "/home");
+    EXPECT_EQ(list("lstDir").caption, "/home/anna/music");
+    EXPECT_EQ(list("lstDrive").caption, "/home");
+    EXPECT_EQ(list("lstFile").items, (Names{"a.MID", "b.Mp3", "e.rm", "X.WaV"}));
+}
+
 TEST_F(OpenMuz, aDriveOrFolderThatCannotBeReadLeavesTheListsWhereTheyWere) {
     pick("lstFile", "a.MID");
     const game::Control before = list("lstFile");
