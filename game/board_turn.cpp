@@ -107,8 +107,8 @@ void Board::kub_Click(int seat) {
     die = static_cast<std::int16_t>(draw(6));
     showDieFace(die);
 
-    lap(seat) = static_cast<std::int16_t>(lap(seat) + die);
-    pos(seat) = static_cast<std::int16_t>(pos(seat) + die);
+    lap(seat) = add16(lap(seat), die);
+    pos(seat) = add16(pos(seat), die);
 
     if (seat == 1 && kind2 == 2) find("wikup1")->visible = true;
 
