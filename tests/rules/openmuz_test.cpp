@@ -164,6 +164,7 @@ TEST_F(OpenMuz, aDriveOrFolderThatCannotBeReadLeavesTheListsWhereTheyWere) {
 
 TEST_F(OpenMuz, openPlaysTheFileWithoutStopAndLeavesNoMusicItemChecked) {
     h.game.menu("nomus");  // impossible while the window is open; the model allows it
+    b->mtrack(9).value = true;
     h.music.commands.clear();
     pick("lstFile", "a.MID");
     h.game.click("openMuz", "Command1");
