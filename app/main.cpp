@@ -5,6 +5,7 @@
 
 #include "forms/qtports.h"
 #include "forms/screen.h"
+#include "forms/sessionbus.h"
 #include "game/clock_random.h"
 #include "game/game.h"
 
@@ -13,6 +14,7 @@
 #endif
 
 int main(int argc, char** argv) {
+    forms::disableSessionBusAutolaunch();  // before any thread starts
     QApplication app(argc, argv);
     forms::installRussianTranslation();
     forms::installFontSubstitutions();

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <atomic>
+#include <chrono>
 #include <cmath>
 #include <condition_variable>
 #include <cstring>
@@ -31,6 +32,10 @@ std::atomic<bool> g_mixerTaken{false};
 constexpr int kSampleRate = 44100;
 constexpr int kChannels = 2;
 constexpr int kChunkFrames = 2048;  // ~46 ms: plenty for music, few wake-ups
+
+// How long the end of the program waits for the worker to close the audio
+// device (a few milliseconds as a rule).
+constexpr auto kEndWait = std::chrono::milliseconds(500);
 
 // Only plain files are opened: a FIFO or a device node could block the worker
 // forever (and with it the program's exit, which joins the worker).
@@ -200,7 +205,9 @@ private:
 
 }  // namespace
 
-struct Player::State {
+// Owned jointly by the Player and its worker thread, so that a worker left
+// behind at the end (see ~Player) never runs on freed state.
+struct Player::State : std::enable_shared_from_this<State> {
     enum class Op { Open, Play, Stop, PauseOrResume };
     struct Command {
         Op op;
@@ -230,6 +237,7 @@ struct Player::State {
     bool busy = false;
     bool quit = false;
     bool dead = false;  // the worker could not be started: stay silent
+    bool stopped = false;  // the worker has closed the device and is ending
     std::thread worker;
 
     // The worker's own state.
@@ -248,7 +256,7 @@ void Player::State::enqueue(Command c) {
         queue.push_back(std::move(c));
         if (!worker.joinable()) {
             try {
-                worker = std::thread([this] { run(); });
+                worker = std::thread([self = shared_from_this()] { self->run(); });
             } catch (...) {
                 dead = true;
                 queue.clear();
@@ -280,6 +288,9 @@ void Player::State::run() {
     lock.unlock();
     closeAudio();
     if (sdl != nullptr) sdl->SDL_TLSCleanup();  // SDL keeps per-thread data (its error text) for threads it did not create
+    lock.lock();
+    stopped = true;
+    idle.notify_all();
 }
 
 void Player::State::execute(const Command& c) {
@@ -408,16 +419,25 @@ void Player::State::closeAudio() {
     }
 }
 
-Player::Player(PlayerOptions options) : s_(std::make_unique<State>(std::move(options))) {}
+Player::Player(PlayerOptions options) : s_(std::make_shared<State>(std::move(options))) {}
 
+// The program ends right after this. An audio system stuck inside a call
+// (a device that does not answer, a library waiting on another process)
+// must not keep it from ending: after a bounded wait the worker is left to
+// the end of the process, still owning its state.
 Player::~Player() {
-    {
-        std::lock_guard lock(s_->mutex);
-        s_->quit = true;
-        s_->queue.clear();  // a pending load is not worth waiting for
-    }
+    std::unique_lock lock(s_->mutex);
+    s_->quit = true;
+    s_->queue.clear();  // a pending load is not worth waiting for
     s_->wake.notify_all();
-    if (s_->worker.joinable()) s_->worker.join();
+    if (!s_->worker.joinable()) return;
+    const bool stopped = s_->idle.wait_for(lock, kEndWait, [this] { return s_->stopped; });
+    lock.unlock();
+    if (stopped) {
+        s_->worker.join();
+    } else {
+        s_->worker.detach();
+    }
 }
 
 void Player::open(const std::string& path) { s_->enqueue({State::Op::Open, path}); }

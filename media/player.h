@@ -26,6 +26,7 @@ class Player {
 public:
     explicit Player(PlayerOptions options = {});
     // Drops pending commands, stops the music and closes the audio device.
+    // Returns within half a second even when the audio system hangs.
     ~Player();
 
     Player(const Player&) = delete;
@@ -48,7 +49,7 @@ public:
 
 private:
     struct State;
-    std::unique_ptr<State> s_;
+    std::shared_ptr<State> s_;
 };
 
 }  // namespace media

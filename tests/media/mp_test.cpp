@@ -1,6 +1,7 @@
 // The music control against SDL's dummy audio driver, which mixes in real
 // time without a sound card; the control's level meter shows what came out.
 
+#include "forms/sessionbus.h"
 #include "media/mp.h"
 
 #include <gtest/gtest.h>
@@ -21,6 +22,7 @@
 #include <thread>
 
 #include <dlfcn.h>
+#include <pthread.h>
 #include <signal.h>
 #include <unistd.h>
 
@@ -308,6 +310,46 @@ TEST_F(MpLifetime, theAudioLibrariesLoadWithTheFirstFileOpenedNotBefore) {
     openAndPlay(mp, wav_);
     EXPECT_GT(levelSoon(mp), kSound);
     EXPECT_TRUE(loaded());
+}
+
+// Both run in a fresh process of their own: the first SDL start-up of a
+// process is the one that looks for a session bus, and a stuck worker
+// stays where it is left.
+TEST_F(MpLifetime, startingTheAudioWithoutASessionBusForksNothingAndStillSounds) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            alarm(20);
+            unsetenv("DBUS_SESSION_BUS_ADDRESS");
+            setenv("XDG_RUNTIME_DIR", dir_.c_str(), 1);  // no bus socket there
+            setenv("DISPLAY", ":99", 1);                  // libdbus autolaunches only for a display
+            static int forks = 0;
+            pthread_atfork([] { ++forks; }, nullptr, nullptr);
+            forms::disableSessionBusAutolaunch();
+            Mp mp(nullptr, metered());
+            openAndPlay(mp, wav_);
+            const double level = levelSoon(mp);
+            std::fprintf(stderr, "forks %d, level %.3f\n", forks, level);
+            std::_Exit(forks == 0 && level > kSound ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "forks 0");
+}
+
+TEST_F(MpLifetime, anAudioStartUpThatNeverReturnsDoesNotHoldUpTheEnd) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            alarm(10);  // a hang fails as a signal rather than holding up the suite
+            Mp::Options options;
+            options.sdlLibrary = options.mixerLibrary = TORGALIA_STUCK_AUDIO;
+            auto mp = std::make_unique<Mp>(nullptr, options);
+            openAndPlay(*mp, wav_);
+            std::this_thread::sleep_for(300ms);  // the worker is inside the start-up by now
+            const auto start = std::chrono::steady_clock::now();
+            mp.reset();
+            std::exit(std::chrono::steady_clock::now() - start < 1s ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
 }
 
 TEST_F(MpBadInput, withoutTheAudioLibrariesEveryCommandDoesNothingQuietly) {
