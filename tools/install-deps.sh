@@ -9,6 +9,7 @@ packages=(
   libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth xdotool x11-apps x11-utils imagemagick
+  gdb procps
 )
 
 missing=()

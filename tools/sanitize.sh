@@ -2,8 +2,8 @@
 # A second build with AddressSanitizer and UndefinedBehaviorSanitizer, and
 # the tests that exercise the most code under them: every rule test (the
 # random-play and typed-number tests among them), every scenario, and a
-# minute of random clicks on the real program under Xvfb. Any sanitizer
-# report fails the run.
+# minute of random clicks on the real program under Xvfb, and twenty games
+# ended the moment their board appears. Any sanitizer report fails the run.
 #
 # Usage: tools/sanitize.sh [BUILD_DIR]      (default build/sanitize)
 # Environment: TORGALIA_SEED fixes the random-click seed (printed on every
@@ -38,4 +38,7 @@ echo "== random clicks on Torgalia under ASan+UBSan ($seconds s)"
 # libraries' allocations that live until exit are not ours).
 tests/robustness/random_clicks.sh "$build/app/Torgalia" "$build/tests/xprobe" "$PWD" \
   "$build/robustness-artifacts" --seconds "$seconds"
+
+echo "== ending at once under ASan+UBSan: \"Выход\" while the music starts, 20 times"
+tests/e2e/quit_e2e.sh "$build/app/Torgalia" "$PWD" "$build/quit-artifacts" 20
 echo "sanitize: all passed"

@@ -1,14 +1,25 @@
 # Helpers for end-to-end runs of the real programs under Xvfb, driven by
 # xdotool as a player drives them. Source it; set ARTIFACTS first.
 
+# Every process started here leads a process group of its own, so that
+# whatever it forks ends with it.
 E2E_PIDS=()
+
+# Starts a command in the background in a new process group, its output in
+# a file; sets E2E_SPAWNED to its pid (also the group's id).
+e2e_spawn() {
+  local out=$1
+  shift
+  setsid "$@" >"$out" 2>&1 &
+  E2E_SPAWNED=$!
+  E2E_PIDS+=("$E2E_SPAWNED")
+}
 
 e2e_start_display() {
   local n
   for n in $(seq 90 140); do
     if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-      Xvfb ":$n" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
-      E2E_PIDS+=($!)
+      e2e_spawn /dev/null Xvfb ":$n" -screen 0 1280x900x24 -nolisten tcp
       export DISPLAY=":$n"
       for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; xdotool getmouselocation >/dev/null 2>&1 && return 0; sleep 0.1; done
       return 0
@@ -18,10 +29,28 @@ e2e_start_display() {
   return 1
 }
 
+# Ends every process group started here, with all that it forked.
 e2e_cleanup() {
   local p
-  for p in "${E2E_PIDS[@]}"; do kill "$p" 2>/dev/null || true; done
+  for p in "${E2E_PIDS[@]}"; do kill -TERM -- "-$p" 2>/dev/null || true; done
+  sleep 0.3
+  for p in "${E2E_PIDS[@]}"; do kill -KILL -- "-$p" 2>/dev/null || true; done
   wait 2>/dev/null || true
+}
+
+# Every thread's backtrace of each process in a group (the program and
+# whatever it forked), printed and kept with the artefacts: what a program
+# that stopped answering was waiting for.
+e2e_backtraces() {
+  local p out
+  if ! command -v gdb >/dev/null; then echo "(gdb is missing: no backtraces)" >&2; return 0; fi
+  mkdir -p "$ARTIFACTS"
+  for p in $(pgrep -g "$1"); do
+    out="$ARTIFACTS/backtrace-$p.txt"
+    timeout 60 gdb -p "$p" -batch -ex 'thread apply all bt' >"$out" 2>&1 || true
+    echo "---- every thread of process $p ($(ps -o args= -p "$p")), kept in $out:" >&2
+    grep -E '^(Thread |#)' "$out" >&2 || true
+  done
 }
 
 e2e_shot() {
@@ -31,6 +60,7 @@ e2e_shot() {
 
 e2e_fail() {
   echo "FAIL: $*" >&2
+  [ -n "$E2E_PROGRAM_PID" ] && e2e_alive && e2e_backtraces "$E2E_PROGRAM_PID"
   e2e_shot "failure"
   declare -F e2e_shoot_windows >/dev/null && e2e_shoot_windows
   exit 1
@@ -92,9 +122,8 @@ e2e_start_program() {
   : >"$ARTIFACTS/dialogs.log"
   export SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
   unset QT_SCALE_FACTOR
-  "$1" >"$ARTIFACTS/program.log" 2>&1 &
-  E2E_PROGRAM_PID=$!
-  E2E_PIDS+=("$E2E_PROGRAM_PID")
+  e2e_spawn "$ARTIFACTS/program.log" "$1"
+  E2E_PROGRAM_PID=$E2E_SPAWNED
 }
 
 e2e_alive() {
@@ -326,7 +355,8 @@ e2e_menu() {
   for _ in $(seq "$downs"); do xdotool key Down; done
   sleep 0.1
   xdotool key "${keys[@]}"
-  sleep 0.3
+  E2E_MENU_CHOSEN_AT=$(date +%s%N)
+  sleep "${E2E_MENU_SETTLE:-0.3}"
 }
 
 # Which of the two buttons sharing the roll place is shown, from the last

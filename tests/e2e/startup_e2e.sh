@@ -12,9 +12,7 @@ export SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
 unset QT_SCALE_FACTOR
 
 e2e_start_display
-mkdir -p "$ARTIFACTS"
-"$program" >"$ARTIFACTS/program.log" 2>&1 &
-E2E_PIDS+=($!)
+e2e_start_program "$program"
 
 splash=$(e2e_wait_window "Form1" 10) || e2e_fail "the splash window did not appear"
 setup=$(e2e_wait_window "Выбор игроков" 10) || e2e_fail "the set-up window did not follow the splash"
@@ -35,5 +33,5 @@ board=$(e2e_wait_window "Торгалия города Медноярска ver.
 e2e_wait_gone "Выбор игроков" 5 || e2e_fail "the set-up window stayed open"
 sleep 0.3
 e2e_shot board
-kill -0 "${E2E_PIDS[1]}" || e2e_fail "the program died"
+e2e_alive || e2e_fail "the program died"
 echo "PASS: board $board shown"

@@ -57,8 +57,11 @@ fail() {
   fi
   echo "---- last actions:" >&2
   tail -n 15 "$step_log" >&2
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null
-  exit 1
+  if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
+    e2e_shoot_windows
+    e2e_backtraces "$pid"
+  fi
+  exit 1   # the exit trap ends the program's whole process group
 }
 
 reports_in() {
@@ -68,8 +71,8 @@ reports_in() {
 start_program() {
   runs=$((runs + 1))
   log="$ARTIFACTS/program-$runs.log"
-  "$program" >"$log" 2>&1 &
-  pid=$!
+  e2e_spawn "$log" "$program"
+  pid=$E2E_SPAWNED
   echo "run $runs: pid $pid" >>"$step_log"
 }
 
@@ -197,7 +200,7 @@ if kill -0 "$pid" 2>/dev/null && ! answers; then
 fi
 if kill -0 "$pid" 2>/dev/null; then
   e2e_shot last
-  kill "$pid" 2>/dev/null
+  kill -- "-$pid" 2>/dev/null
   wait "$pid" 2>/dev/null
 else
   check_ended
