@@ -119,7 +119,9 @@ void silenceFluidSynthLog() {
 // Null when either library or any function is missing; then nothing is kept.
 const Sdl* loadSdl(const std::string& sdlName, const std::string& mixerName) {
     static std::mutex mutex;
-    static std::map<std::pair<std::string, std::string>, Sdl> loaded;
+    // Never destroyed: a worker left running at the program's end (see
+    // ~Player) may still be using its entry while the process exits.
+    static auto& loaded = *new std::map<std::pair<std::string, std::string>, Sdl>;
     std::lock_guard lock(mutex);
     const auto key = std::make_pair(sdlName, mixerName);
     if (auto it = loaded.find(key); it != loaded.end()) return &it->second;
