@@ -38,7 +38,7 @@ constexpr int kChunkFrames = 2048;  // ~46 ms: plenty for music, few wake-ups
 constexpr auto kEndWait = std::chrono::milliseconds(500);
 
 // Only plain files are opened: a FIFO or a device node could block the worker
-// forever (and with it the program's exit, which joins the worker).
+// forever, and with it all music.
 bool isRegularFile(const std::string& path) {
     std::error_code ec;
     return !path.empty() && std::filesystem::is_regular_file(path, ec);
