@@ -15,18 +15,31 @@ e2e_spawn() {
   E2E_PIDS+=("$E2E_SPAWNED")
 }
 
+# Starts an Xvfb of this run's own and sets DISPLAY. The server takes the
+# first free display number itself (two runs started at once never share
+# one) and writes it to fd 3 once it accepts clients, so nothing is guessed
+# from lock files and no client polls it. -noreset: by default the server
+# resets whenever its last client leaves, closing every connection that is
+# still being set up, the program's first one included, and the harness's
+# short xdotool clients come and go all the time. Its output is kept with
+# the artefacts; a server that does not start fails at once.
 e2e_start_display() {
-  local n
-  for n in $(seq 90 140); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-      e2e_spawn /dev/null Xvfb ":$n" -screen 0 1280x900x24 -nolisten tcp
-      export DISPLAY=":$n"
-      for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; xdotool getmouselocation >/dev/null 2>&1 && return 0; sleep 0.1; done
-      return 0
-    fi
-  done
-  echo "no free X display" >&2
-  return 1
+  local fifo n=""
+  mkdir -p "$ARTIFACTS"
+  fifo=$(mktemp -u "${TMPDIR:-/tmp}/e2e-display.XXXXXX")
+  mkfifo "$fifo"
+  setsid Xvfb -displayfd 3 -noreset -screen 0 1280x900x24 -nolisten tcp \
+    >"$ARTIFACTS/xvfb.log" 2>&1 3>"$fifo" &
+  E2E_PIDS+=("$!")
+  # An end of the server before its number gives end of file at once.
+  read -r -t 30 n <"$fifo" || true
+  rm -f "$fifo"
+  if [ -z "$n" ]; then
+    echo "FAIL: Xvfb did not start within 30 s; its output ($ARTIFACTS/xvfb.log):" >&2
+    cat "$ARTIFACTS/xvfb.log" >&2
+    return 1
+  fi
+  export DISPLAY=":$n"
 }
 
 # Ends every process group started here, with all that it forked.

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A whole game to a surrender through the real program. Player 1 puts all
-# his cash into the bank before each roll (the amount is found without
-# reading the screen: powers of two from the largest down, each refused one
+# his cash into the bank before each roll that his cash label shows changed
+# (the amount is found without reading the screen, each refused deposit
 # answered by an "Ошибка" box), player 2 buys every share he can. Sooner or
 # later rent or an event leaves someone's cash below zero: his next roll is
 # refused with "Нет денег", "Сдаться" appears, he gives up, the loser's and
@@ -28,19 +28,22 @@ deposit_all() {
   e2e_board_click 11152 3400   # the bank square
   bank=$(e2e_wait_window "Банк" 5) || e2e_fail "the bank did not open"
   e2e_click_twips "$bank" 400 2220   # "Положить под проценты"
-  # 1 first: once the cash is gone (most turns) one refusal says so.
-  for a in 1 32768 16384 8192 4096 2048 1024 512 256 128 64 32 16 8 4 2 1; do
+  # The start cash and the 200 of a lap or of the bank square first: most
+  # visits need only that. A refused 1 then says the cash is gone; else
+  # powers of two take the rest, which is under 2048 (a roll brings at most
+  # an event's 2000 and a lap's 200).
+  for a in 10000 200 1 1024 512 256 128 64 32 16 8 4 2 1; do
     e2e_type_into "$bank" 2100 3375 "$a"
     e2e_click_twips "$bank" 3187 2767   # ОК
     e2e_dismiss_dialogs 0.2
-    if [ ${#E2E_LAST_DIALOGS[@]} -eq 0 ]; then n=$((n + 1)); elif [ "$n" = 0 ]; then break; fi
+    if [ ${#E2E_LAST_DIALOGS[@]} -eq 0 ]; then n=$((n + 1)); elif [ "$a" = 1 ]; then break; fi
   done
   e2e_click_twips "$bank" 1927 3967   # Выход
   e2e_wait_gone "Банк" 5 || e2e_fail "the bank did not close"
   echo "$n"
 }
 
-start=$SECONDS turns=0 surrendered=0 deposits=0
+start=$SECONDS turns=0 surrendered=0 deposits=0 emptied=""
 while [ $((SECONDS - start)) -lt "$budget" ]; do
   e2e_alive || e2e_fail "the program ended during play"
   e2e_snap
@@ -48,10 +51,13 @@ while [ $((SECONDS - start)) -lt "$budget" ]; do
   seat=$(e2e_whose_turn)
   case $button in
     kub)
-      if [ "$seat" = 1 ]; then
+      # The bank only when player 1's cash label no longer looks as it did
+      # after the last emptying: most turns bring no cash.
+      if [ "$seat" = 1 ] && [ "$(e2e_board_region_sig 3360 2160 1215 375)" != "$emptied" ]; then
         n=$(deposit_all)
         deposits=$((deposits + n))
         e2e_snap
+        emptied=$(e2e_board_region_sig 3360 2160 1215 375)
       fi
       turns=$((turns + 1))
       e2e_press_and_dismiss kub 0.3
@@ -68,7 +74,14 @@ while [ $((SECONDS - start)) -lt "$budget" ]; do
       e2e_snap
       if [ "$seat" = 2 ] && e2e_button_shown kup; then e2e_press_and_dismiss kup 0.2; fi
       ;;
-    sled) e2e_press_and_dismiss sled 0.3 ;;
+    sled)
+      # A click on the police square frees both players, as a player who
+      # knows the rule does before he ends his turn. Player 1 left jailed
+      # would keep his "Конец хода" over player 2's: player 2 would roll
+      # for ever and player 1 never move again.
+      e2e_board_click 11152 900
+      e2e_press_and_dismiss sled 0.3
+      ;;
     none)
       e2e_dismiss_dialogs 0.3
       e2e_snap
