@@ -82,7 +82,7 @@ sleep 0.3
 xdotool key Right
 sleep 0.3
 e2e_snap
-cp "$E2E_SNAP" "$ARTIFACTS/05-music-menu-track3.png"
+convert "$E2E_SNAP" "$ARTIFACTS/05-music-menu-track3.png"
 sig_menu2=$(e2e_region_sig "$X" "$((Y + E2E_BOARD_TOP))" 220 290)
 xdotool key Escape Escape
 sleep 0.3
