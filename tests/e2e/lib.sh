@@ -35,7 +35,7 @@ e2e_start_display() {
   read -r -t 30 n <"$fifo" || true
   rm -f "$fifo"
   if [ -z "$n" ]; then
-    echo "FAIL: Xvfb did not start within 30 s; its output ($ARTIFACTS/xvfb.log):" >&2
+    echo "FAIL: Xvfb gave no display (it ended, or said nothing for 30 s); its output ($ARTIFACTS/xvfb.log):" >&2
     cat "$ARTIFACTS/xvfb.log" >&2
     return 1
   fi
