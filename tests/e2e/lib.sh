@@ -281,7 +281,8 @@ e2e_press() { e2e_board_click 5647 $((E2E_BUTTON_TOP[$1] + 247)); }
 E2E_SNAP=""
 e2e_snap() {
   E2E_SNAP="$ARTIFACTS/.snap.miff"
-  import -window root "$E2E_SNAP" 2>/dev/null || e2e_fail "no screenshot"
+  # 8 bits a channel, as the colours below are written.
+  import -window root -depth 8 "$E2E_SNAP" 2>/dev/null || e2e_fail "no screenshot"
 }
 
 # Colour (RRGGBB) of a pixel of the last snap, in screen pixels.
